@@ -1,0 +1,110 @@
+#include "Befehlszeile.h"
+
+#include "core/Zahlen.h"
+
+#include <set>
+
+namespace skiora::cli {
+
+bool Befehlszeile::hatAusgabe() const {
+    return !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf || listsPdf ||
+           hpgl || dxf;
+}
+
+std::string Gebrauch() {
+    return "usage: skiora [--lang de|en] [CONFIG.ini|CONFIG.adt] [output options]\n"
+           "  --table NAME FILE     NAME: hours shadow dates morning afternoon summary input\n"
+           "  --distances           hour table as distances to the ends of the minor axis\n"
+           "  --save-config FILE    write the configuration after loading and calculating\n"
+           "  --png FILE [--svg FILE] [--size WxH] [--view ZOOM,DX,DY] [--error-png FILE]\n"
+           "  --print-pdf FILE      the dial on A4 landscape\n"
+           "  --lists-pdf FILE      all result lists\n"
+           "  --hpgl FILE [--dxf FILE] [--scaled AXIS]\n"
+           "Without output options the window opens.\n";
+}
+
+namespace {
+
+bool zahlenListe(const std::string& s, std::vector<double>& out) {
+    out.clear();
+    size_t start = 0;
+    while (true) {
+        size_t komma = s.find(',', start);
+        auto z = LiesZahl(s.substr(start, komma == std::string::npos ? std::string::npos
+                                                                      : komma - start));
+        if (!z) return false;
+        out.push_back(*z);
+        if (komma == std::string::npos) return true;
+        start = komma + 1;
+    }
+}
+
+} // namespace
+
+ParseErgebnis Parse(const std::vector<std::string>& args) {
+    static const std::set<std::string> tabellenNamen = {
+        "hours", "shadow", "dates", "morning", "afternoon", "summary", "input"};
+    Befehlszeile bz;
+    auto fehler = [](std::string t) { return ParseErgebnis{std::nullopt, std::move(t)}; };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto wert = [&](std::string& ziel) -> bool {
+            if (i + 1 >= args.size()) return false;
+            ziel = args[++i];
+            return true;
+        };
+        std::string w;
+        if (a == "--lang") {
+            if (!wert(w) || (w != "de" && w != "en")) return fehler("--lang takes de or en");
+            bz.sprache = w;
+        } else if (a == "--distances") {
+            bz.distanzen = true;
+        } else if (a == "--table") {
+            std::string name, datei;
+            if (!wert(name) || !wert(datei)) return fehler("--table takes NAME FILE");
+            if (!tabellenNamen.count(name)) return fehler("unknown table: " + name);
+            bz.tabellen.emplace_back(name, datei);
+        } else if (a == "--save-config") {
+            if (!wert(w)) return fehler("--save-config takes FILE");
+            bz.saveConfig = w;
+        } else if (a == "--png" || a == "--svg" || a == "--error-png" || a == "--print-pdf" ||
+                   a == "--lists-pdf" || a == "--hpgl" || a == "--dxf") {
+            if (!wert(w)) return fehler(a + " takes FILE");
+            if (a == "--png") bz.png = w;
+            else if (a == "--svg") bz.svg = w;
+            else if (a == "--error-png") bz.errorPng = w;
+            else if (a == "--print-pdf") bz.printPdf = w;
+            else if (a == "--lists-pdf") bz.listsPdf = w;
+            else if (a == "--hpgl") bz.hpgl = w;
+            else bz.dxf = w;
+        } else if (a == "--size") {
+            if (!wert(w)) return fehler("--size takes WxH");
+            auto x = w.find('x');
+            auto bw = x == std::string::npos ? std::nullopt : LiesGanzzahl(w.substr(0, x));
+            auto bh = x == std::string::npos ? std::nullopt : LiesGanzzahl(w.substr(x + 1));
+            if (!bw || !bh || *bw < 50 || *bh < 50 || *bw > 10000 || *bh > 10000)
+                return fehler("--size takes WxH, each 50..10000");
+            bz.groesse = std::make_pair(static_cast<int>(*bw), static_cast<int>(*bh));
+        } else if (a == "--view") {
+            std::vector<double> z;
+            if (!wert(w) || !zahlenListe(w, z) || z.size() != 3 || z[0] <= 0)
+                return fehler("--view takes ZOOM,DX,DY with ZOOM > 0");
+            bz.ansicht = std::array<double, 3>{z[0], z[1], z[2]};
+        } else if (a == "--scaled") {
+            if (!wert(w)) return fehler("--scaled takes AXIS");
+            auto z = LiesZahl(w);
+            if (!z) return fehler("--scaled takes a number");
+            bz.scaled = *z;
+        } else if (a == "/debug" || a == "-debug") {
+            bz.debug = true;
+        } else if (!a.empty() && a[0] == '-' && a.size() > 1) {
+            return fehler("unknown option: " + a);
+        } else {
+            if (bz.konfig) return fehler("only one configuration file may be given");
+            bz.konfig = a;
+        }
+    }
+    return {bz, ""};
+}
+
+} // namespace skiora::cli

@@ -1,0 +1,37 @@
+#pragma once
+// The command line: skiora [--lang de|en] [CONFIG] [output options].
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace skiora::cli {
+
+struct Befehlszeile {
+    std::optional<std::string> sprache; // "de" or "en"
+    bool distanzen = false;             // hour table as distances
+    std::optional<std::string> konfig;  // CONFIG.ini / CONFIG.adt
+    std::vector<std::pair<std::string, std::string>> tabellen; // NAME, FILE
+    std::optional<std::string> saveConfig;
+    std::optional<std::string> png, svg, errorPng;
+    std::optional<std::pair<int, int>> groesse; // --size WxH
+    std::optional<std::array<double, 3>> ansicht; // --view ZOOM,DX,DY
+    std::optional<std::string> printPdf, listsPdf;
+    std::optional<std::string> hpgl, dxf;
+    std::optional<double> scaled;
+    bool debug = false; // "/debug" or "-debug": help diagnostics
+
+    // True when the program should run without a window.
+    bool hatAusgabe() const;
+};
+
+struct ParseErgebnis {
+    std::optional<Befehlszeile> bz;
+    std::string fehler; // usage error when bz is empty
+};
+
+ParseErgebnis Parse(const std::vector<std::string>& args);
+std::string Gebrauch();
+
+} // namespace skiora::cli
