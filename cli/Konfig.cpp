@@ -1,9 +1,28 @@
 #include "Schritte.h"
 
+#include "config/Konfiguration.h"
+#include "core/Sonnenuhr.h"
+
 namespace skiora::cli {
 
-// Configuration files come later: until then the built-in dial is used.
-bool SchrittKonfigLaden(Sonnenuhr&, const Befehlszeile&, const std::string&) { return true; }
-bool SchrittKonfigSpeichern(Sonnenuhr&, const Befehlszeile& bz) { return !bz.saveConfig; }
+bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::string& programmPfad) {
+    // A chosen language speaks from the first message on.
+    if (bz.sprache) uhr.sprache.Waehle(*bz.sprache == "de");
+    bool ok = true;
+    if (bz.konfig) {
+        ok = config::KonfigurationLaden(uhr, *bz.konfig, config::LeseAbsender::Datenladen1);
+    } else {
+        ok = config::StartKonfigurationLesen(uhr, config::ProgVerz(programmPfad)).ok;
+        uhr.Modusumschaltung();
+    }
+    // As at start-up: the language line decides unless --lang did.
+    uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
+    return ok;
+}
+
+bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz) {
+    if (!bz.saveConfig) return true;
+    return config::KonfigurationSpeichern(uhr, *bz.saveConfig);
+}
 
 } // namespace skiora::cli
