@@ -7,8 +7,8 @@
 namespace skiora::cli {
 
 bool Befehlszeile::hatAusgabe() const {
-    return !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf || listsPdf ||
-           hpgl || dxf;
+    return hilfe || !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf ||
+           listsPdf || hpgl || dxf;
 }
 
 std::string Gebrauch() {
@@ -20,6 +20,7 @@ std::string Gebrauch() {
            "  --print-pdf FILE      the dial on A4 landscape\n"
            "  --lists-pdf FILE      all result lists\n"
            "  --hpgl FILE [--dxf FILE] [--scaled AXIS]\n"
+           "  --help                this text\n"
            "Without output options the window opens.\n";
 }
 
@@ -54,7 +55,9 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             return true;
         };
         std::string w;
-        if (a == "--lang") {
+        if (a == "--help" || a == "-h") {
+            bz.hilfe = true;
+        } else if (a == "--lang") {
             if (!wert(w) || (w != "de" && w != "en")) return fehler("--lang takes de or en");
             bz.sprache = w;
         } else if (a == "--distances") {

@@ -21,6 +21,7 @@ struct Befehlszeile {
     std::optional<std::string> hpgl, dxf;
     std::optional<double> scaled;
     bool debug = false; // "/debug" or "-debug": help diagnostics
+    bool hilfe = false; // --help: print the usage and stop
 
     // True when the program should run without a window.
     bool hatAusgabe() const;

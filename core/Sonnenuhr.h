@@ -112,6 +112,8 @@ struct Rahmen {
     std::int32_t PlotCentreX = 0, PlotCentreY = 0;
     std::int32_t SchirmBildBreite = 0, SchirmBildHoehe = 0;
     double Massstab = 1.0;
+    // Split dial: the centres of the morning and the afternoon half.
+    std::int32_t PlotLeftCentreX = 0, PlotRightCentreX = 0;
 };
 
 // Control state the document decides and the window mirrors.
@@ -129,6 +131,9 @@ struct Anzeige {
     // The picture: cleared by a refused calculation, with its message line.
     bool BildGeloescht = false;
     std::string BildMeldung; // first 39 characters of the message
+    // The last "Radien verschieden" report of the drawing, so that a repaint
+    // of the same dial does not report it again.
+    std::string RadienMeldung;
 };
 
 // Fields checked by eBreitExit.
@@ -190,6 +195,8 @@ class Sonnenuhr {
     void Modusumschaltung(); // the mode switch's document side
     // Checks a new hour range before it reaches the 126-point arrays.
     bool StundenBereichErlaubt(int von, int bis, int lph) const;
+    // The same check; a refused range is reported through the Melder.
+    bool StundenBereichPruefen(int von, int bis, int lph);
 
     // The calculation driver.
     void btGoClick(Absender absender = Absender::Sonstige);

@@ -1,0 +1,76 @@
+#include "Lauf.h"
+
+#include "Schritte.h"
+#include "core/Sonnenuhr.h"
+
+#include <iostream>
+
+namespace skiora::cli {
+
+namespace {
+
+// Messages of a run without a window: "caption: text" on standard error,
+// with the message boxes' line breaks as plain new lines.
+class FehlerAusgabe : public Melder {
+  public:
+    void Zeige(const std::string& text, const std::string& titel, Symbol) override {
+        std::string zeilen;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' || text[i] == '\n') {
+                if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n') &&
+                    text[i + 1] != text[i])
+                    ++i;
+                zeilen += '\n';
+            } else {
+                zeilen += text[i];
+            }
+        }
+        std::cerr << titel << ": " << zeilen << "\n";
+    }
+};
+
+} // namespace
+
+int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& programmPfad) {
+    if (bz.hilfe) {
+        std::cout << Gebrauch();
+        return 0;
+    }
+    FehlerAusgabe melder;
+    Sonnenuhr uhr;
+    uhr.setzeMelder(&melder);
+    uhr.sprache.Waehle(true);
+
+    // Outputs of a dial other than the one asked for would mislead: a
+    // configuration that cannot be loaded ends the run (its step reported why).
+    if (!SchrittKonfigLaden(uhr, bz, programmPfad)) return 1;
+    bool ok = true;
+    // The configuration's language line counts unless --lang was given.
+    uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
+    if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
+
+    uhr.Modusumschaltung();
+    uhr.Abgeleitet();
+    uhr.opt.Bereit = true;
+    uhr.btGoClick();
+    // A refused calculation (status 11, 12, 21) was reported; the outputs are
+    // still written as the window would show them, but the run failed.
+    if (uhr.Status != 0) ok = false;
+
+    ok = SchrittKonfigSpeichern(uhr, bz) && ok;
+    ok = SchrittTabellen(uhr, bz) && ok;
+    ok = SchrittPlot(uhr, bz) && ok;
+    if (qt) {
+        for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {
+            if (!*ausgabe) continue;
+            std::string fehler;
+            if (!(*ausgabe)(uhr, bz, fehler)) {
+                if (!fehler.empty()) uhr.Melde(fehler, lang::Titel::Fehler, Symbol::Fehler);
+                ok = false;
+            }
+        }
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace skiora::cli

@@ -1,0 +1,116 @@
+// The command line as a user runs it: tables in both languages, the
+// distances option, usage errors and an output that cannot be written.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Lauf {
+    int status = -1;
+    std::string fehler; // standard error
+    std::string aus;    // standard output
+};
+
+fs::path Verzeichnis() {
+    static const fs::path d = [] {
+        fs::path p = fs::path(SKIORA_BINARY_DIR) / "tests" / "cli" / "laeufe";
+        fs::remove_all(p);
+        fs::create_directories(p);
+        return p;
+    }();
+    return d;
+}
+
+std::string Lies(const fs::path& p) {
+    std::ifstream ein(p, std::ios::binary);
+    std::stringstream s;
+    s << ein.rdbuf();
+    return s.str();
+}
+
+Lauf Starte(const std::string& argumente) {
+    const fs::path fehler = Verzeichnis() / "stderr.txt";
+    const fs::path aus = Verzeichnis() / "stdout.txt";
+    const std::string befehl = "'" + std::string(SKIORA_BINARY_DIR) + "/skiora' " + argumente +
+                               " >'" + aus.string() + "' 2>'" + fehler.string() + "'";
+    Lauf l;
+    int r = std::system(befehl.c_str());
+    l.status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    l.fehler = Lies(fehler);
+    l.aus = Lies(aus);
+    return l;
+}
+
+std::string Golden(const std::string& name) {
+    return Lies(fs::path(SKIORA_SOURCE_DIR) / "tests" / "report" / "golden" / name);
+}
+
+std::string ErsteZeile(const std::string& s) {
+    return s.substr(0, s.find("\r\n"));
+}
+
+} // namespace
+
+TEST(Befehlszeile, WritesTheThreeTablesInBothLanguages) {
+    for (const std::string sprache : {"de", "en"}) {
+        const fs::path d = Verzeichnis() / sprache;
+        fs::create_directories(d);
+        Lauf l = Starte("--lang " + sprache + " --table hours '" + (d / "h.csv").string() +
+                        "' --table shadow '" + (d / "s.csv").string() + "' --table dates '" +
+                        (d / "d.csv").string() + "'");
+        EXPECT_EQ(l.status, 0) << l.fehler;
+        EXPECT_EQ(l.fehler.find("SKIORA.EXE"), std::string::npos) << l.fehler; // no message
+        // The same bytes as the reviewed export of the default dial.
+        EXPECT_EQ(Lies(d / "h.csv"), Golden("hours_" + sprache + ".csv"));
+        EXPECT_EQ(Lies(d / "s.csv"), Golden("shadow_" + sprache + ".csv"));
+        EXPECT_EQ(Lies(d / "d.csv"), Golden("dates_" + sprache + ".csv"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 3);
+    }
+}
+
+TEST(Befehlszeile, DistancesChangeTheHourTable) {
+    const fs::path datei = Verzeichnis() / "abstand.csv";
+    Lauf l = Starte("--distances --table hours '" + datei.string() + "'");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    const std::string inhalt = Lies(datei);
+    EXPECT_EQ(ErsteZeile(inhalt),
+              "\"Stundenmarkierung - Koordinaten  (Abstand zu den Endpunkten der kl. Achse)\";");
+    EXPECT_NE(inhalt.find("\"  d1   \";\"  d2   \""), std::string::npos);
+    EXPECT_EQ(inhalt.find("\"   x   \""), std::string::npos);
+}
+
+TEST(Befehlszeile, UsageErrorsAndHelp) {
+    for (const char* falsch : {"--table bogus x.csv", "--lang fr --table hours x.csv",
+                               "--table hours", "--frobnicate"}) {
+        Lauf l = Starte(falsch);
+        EXPECT_EQ(l.status, 2) << falsch;
+        EXPECT_NE(l.fehler.find("usage: skiora"), std::string::npos) << falsch;
+    }
+    EXPECT_FALSE(fs::exists("x.csv"));
+    Lauf l = Starte("--help");
+    EXPECT_EQ(l.status, 0);
+    EXPECT_NE(l.aus.find("usage: skiora"), std::string::npos);
+}
+
+TEST(Befehlszeile, UnwritableOutputFailsAndLeavesNothing) {
+    const fs::path d = Verzeichnis() / "teilweise";
+    fs::create_directories(d);
+    const fs::path fehlt = d / "fehlt" / "h.csv";
+    Lauf l = Starte("--table hours '" + fehlt.string() + "' --table dates '" +
+                    (d / "d.csv").string() + "'");
+    EXPECT_EQ(l.status, 1);
+    EXPECT_NE(l.fehler.find("SKIORA.EXE  -  Fehler!: Open error: File  " + fehlt.string() + "\n"),
+              std::string::npos)
+        << l.fehler;
+    EXPECT_FALSE(fs::exists(d / "fehlt"));
+    // The other output is still written, and nothing else is left behind.
+    EXPECT_EQ(Lies(d / "d.csv"), Golden("dates_de.csv"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 1);
+}
