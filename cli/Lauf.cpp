@@ -2,6 +2,7 @@
 
 #include "Schritte.h"
 #include "core/Sonnenuhr.h"
+#include "core/Zahlen.h"
 
 #include <iostream>
 
@@ -41,10 +42,10 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     uhr.setzeMelder(&melder);
     uhr.sprache.Waehle(true);
 
-    // Outputs of a dial other than the one asked for would mislead: a
-    // configuration that cannot be loaded ends the run (its step reported why).
-    if (!SchrittKonfigLaden(uhr, bz, programmPfad)) return 1;
-    bool ok = true;
+    // A configuration that is missing or stops at a faulty line fails the run,
+    // but the outputs are still written from what was applied, as the window
+    // would show it (its step reported why).
+    bool ok = SchrittKonfigLaden(uhr, bz, programmPfad);
     // The configuration's language line counts unless --lang was given.
     uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
     if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
@@ -56,6 +57,11 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     // A refused calculation (status 11, 12, 21) was reported; the outputs are
     // still written as the window would show them, but the run failed.
     if (uhr.Status != 0) ok = false;
+    if (bz.ansicht) {
+        uhr.ansicht.Zoom = (*bz.ansicht)[0];
+        uhr.ansicht.DeltaX = Naechste((*bz.ansicht)[1]);
+        uhr.ansicht.DeltaY = Naechste((*bz.ansicht)[2]);
+    }
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;

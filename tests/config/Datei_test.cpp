@@ -178,4 +178,8 @@ TEST_F(KonfigDatei, CommandLineRoundTripGivesIdenticalTables) {
     Schreibe("falsch.ini", AlsDatei(z, "\r\n"));
     EXPECT_NE(lauf("falsch.ini", "4"), 0);
     EXPECT_NE(Lies("fehler4.txt").find("Error during File Input!"), std::string::npos);
+    // ... and the outputs still show what was applied: line 1 (the year) yes,
+    // the refused latitude no.
+    EXPECT_NE(Lies("aus4.ini").find("2004\r\n47.250000\r\n"), std::string::npos);
+    EXPECT_FALSE(Lies("hours4.csv").empty());
 }
