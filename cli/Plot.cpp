@@ -65,19 +65,14 @@ bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz) {
     if (!uhr.eBreitExit(Feld::EddxfAchs, achse).gueltig) return false;
     bool ok = uhr.Status == 0;
 
-    double zoom = uhr.ansicht.Zoom;
-    int dx = uhr.ansicht.DeltaX, dy = uhr.ansicht.DeltaY;
-    if (bz.ansicht) {
-        zoom = (*bz.ansicht)[0];
-        dx = Naechste((*bz.ansicht)[1]);
-        dy = Naechste((*bz.ansicht)[2]);
-    }
+    // The view (--view) was set on the document by the caller.
+    const Ansicht& v = uhr.ansicht;
     std::ostringstream plot;
     plot.imbue(std::locale::classic());
     if (bz.scaled)
-        export_::PlotScaled(uhr, plot, dx, dy, uhr.opt.DxfAchse);
+        export_::PlotScaled(uhr, plot, v.DeltaX, v.DeltaY, uhr.opt.DxfAchse);
     else
-        export_::PlotAsScreen(uhr, plot, dx, dy, zoom);
+        export_::PlotAsScreen(uhr, plot, v.DeltaX, v.DeltaY, v.Zoom);
 
     if (bz.hpgl && !SchreibeErsetzend(*bz.hpgl, plot.str())) {
         uhr.MeldeNr(18, lang::Titel::Fehler, Symbol::Fehler, *bz.hpgl);
