@@ -545,10 +545,8 @@ DxfStatus HpglToDxf(const std::string& hpglDatei, const std::string& dxfDatei, d
     }
     const std::string temp = dxfDatei + ".tmp";
     std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-    if (!aus) {
-        melder.Zeige("", fehlerTitel, Symbol::Frage);
-        return DxfStatus::SchreibFehler;
-    }
+    if (!aus) return DxfStatus::SchreibFehler; // the caller reports it with the file name
+
     aus.imbue(std::locale::classic());
     DxfStatus st = wandler.Konvertiere(ein, aus, stiftFaktor, unit, &melder);
     aus.close();
