@@ -1,15 +1,78 @@
 #include "app/Start.h"
 
-#include <iostream>
+#include "app/Anwendung.h"
+#include "app/Bildflaeche.h"
+#include "app/Hauptfenster.h"
+#ifdef HAVE_SKIORA_CONFIG
+#include "config/Konfiguration.h"
+#endif
+#ifdef HAVE_SKIORA_DRAW_QT
+#include "draw/qt/Bilder.h"
+#endif
+#ifdef HAVE_SKIORA_REPORT_QT
+#include "report/qt/Druck.h"
+#endif
+#ifdef HAVE_SKIORA_REPORT_QT
+#include "report/qt/Druck.h"
+#endif
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 namespace skiora::app {
 
-cli::QtAusgaben QtAusgabenFuerBefehlszeile() { return {}; }
+cli::QtAusgaben QtAusgabenFuerBefehlszeile() {
+    cli::QtAusgaben qt;
+#ifdef HAVE_SKIORA_DRAW_QT
+    qt.bilder = [](Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
+        return draw::SchreibeBilder(uhr, bz, fehler);
+    };
+#endif
+#ifdef HAVE_SKIORA_REPORT_QT
+    qt.drucke = [](Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
+        return report::SchreibeDrucke(uhr, bz, fehler);
+    };
+#endif
+    return qt;
+}
 
-int StarteFenster(int, char**, const cli::Befehlszeile&) {
-    // The window comes later; until then the program explains itself.
-    std::cout << cli::Gebrauch();
-    return 0;
+static std::string ProgrammVerzeichnis() {
+#ifdef HAVE_SKIORA_CONFIG
+    return config::ProgVerz(QCoreApplication::applicationFilePath().toStdString());
+#else
+    std::string d = QCoreApplication::applicationDirPath().toStdString();
+    return d.empty() ? d : d + "/";
+#endif
+}
+
+int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
+    QElapsedTimer uhrzeit;
+    uhrzeit.start();
+    Anwendung app(argc, argv);
+    QApplication::setApplicationName("Skiora ");
+    // Numbers are read and written with "." whatever the desktop's settings.
+    QLocale::setDefault(QLocale::c());
+
+    Startwahl wahl;
+    wahl.progVerz = ProgrammVerzeichnis();
+    wahl.konfig = bz.konfig;
+    if (bz.sprache) wahl.deutsch = *bz.sprache == "de";
+    Hauptfenster fenster(wahl);
+    // SKIORA_STARTZEIT=1 prints the time to the first picture of the
+    // calculated dial on screen, and ends.
+    if (std::getenv("SKIORA_STARTZEIT")) {
+        QObject::connect(fenster.bild(), &Bildflaeche::gemalt, &app, [&] {
+            if (!fenster.aktiviert() || fenster.bildZeichnungen() == 0) return;
+            std::printf("first picture after %lld ms\n", static_cast<long long>(uhrzeit.elapsed()));
+            QTimer::singleShot(0, &app, &QApplication::quit);
+        });
+    }
+    fenster.showMaximized();
+    return app.exec();
 }
 
 } // namespace skiora::app

@@ -1,0 +1,67 @@
+// Not a test: writes screenshots of every page in both languages, for a person
+// to look at. Run under xvfb-run: bildschirmfotos OUTDIR WIDTH HEIGHT
+#include "app/Hauptfenster.h"
+#include "app/Optionsgruppe.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+using namespace skiora::app;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: bildschirmfotos OUTDIR WIDTH HEIGHT\n");
+        return 2;
+    }
+    const QString ordner = argv[1];
+    QDir().mkpath(ordner);
+    const int w = QString(argv[2]).toInt(), h = QString(argv[3]).toInt();
+    Startwahl wahl;
+    wahl.startKonfigLesen = false;
+    wahl.deutsch = true;
+    Hauptfenster f(wahl);
+    skiora::SammelMelder melder;
+    f.setzeMelder(&melder);
+    f.setGeometry(0, 0, w, h);
+    f.show();
+    QTest::qWait(200);
+    f.Aktivieren();
+    auto foto = [&](const QString& name) {
+        QTest::qWait(50);
+        f.grab().save(ordner + "/" + name + ".png");
+    };
+    for (bool deutsch : {true, false}) {
+        f.Deutsch1Click(deutsch);
+        const QString s = deutsch ? "de" : "en";
+        for (int arten : {1, 2}) {
+            f.findChild<Optionsgruppe*>("rgArten")->knopf(arten)->click();
+            for (int i = 0; i < f.PgCtrl->count(); ++i) {
+                if (!f.PgCtrl->isTabVisible(i)) continue;
+                if (arten == 2 && i < 3) continue;
+                f.PgCtrl->setCurrentIndex(i);
+                foto(QString("%1-%2x%3-arten%4-seite%5").arg(s).arg(w).arg(h).arg(arten).arg(i));
+            }
+        }
+        f.findChild<Optionsgruppe*>("rgArten")->knopf(1)->click();
+        f.PgCtrl->setCurrentIndex(0);
+        f.Change1Click();
+        foto(QString("%1-%2x%3-panel2").arg(s).arg(w).arg(h));
+        f.Change1Click();
+        f.findChild<QAction*>("About1")->trigger();
+        foto(QString("%1-%2x%3-about").arg(s).arg(w).arg(h));
+        f.findChild<QWidget*>("pAbout")->hide();
+    }
+    for (const char* n : {"Mitte", "PgCtrl", "Panel1", "Panel2", "pAbout", "pGeduld", "panResize",
+                          "TSGrafik", "TsDat", "tsShade", "TSAnaDat", "tsSlope"})
+        if (auto* w = f.findChild<QWidget*>(n))
+            std::fprintf(stderr, "%s minimum %d x %d\n", n, w->minimumSizeHint().width(),
+                         w->minimumSizeHint().height());
+    for (const auto& m : melder.eintraege)
+        std::fprintf(stderr, "%s: %s\n", m.titel.c_str(), m.text.c_str());
+    return 0;
+}

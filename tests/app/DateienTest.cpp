@@ -1,0 +1,117 @@
+// Configuration files and table export through the window's commands.
+#include "Fenster.h"
+#include "app/Optionsgruppe.h"
+#include "cli/Befehlszeile.h"
+#include "cli/Lauf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace skiora::app::test {
+
+namespace {
+
+QByteArray Inhalt(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+} // namespace
+
+using Dateien = FensterTest;
+
+TEST_F(Dateien, LadenSetztDieAnsichtZurueckUndFuelltDieFelder) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("dial.ini");
+    tippe(finde<QLineEdit>("eBreit"), "-33.5");
+    finde<Optionsgruppe>("rgArten")->knopf(0)->click();
+    ASSERT_TRUE(fenster->KonfigurationSpeichern(datei));
+
+    // Another dial on screen, zoomed, panned and split.
+    tippe(finde<QLineEdit>("eBreit"), "50");
+    finde<Optionsgruppe>("rgArten")->knopf(2)->click();
+    finde<QToolButton>("tbPlus")->click();
+    finde<QToolButton>("tbRight")->click();
+    fenster->uhr.ansicht.DeltaY = 17;
+    const int vorher = fenster->bildZeichnungen();
+
+    EXPECT_TRUE(fenster->KonfigurationLaden(datei));
+    EXPECT_DOUBLE_EQ(fenster->uhr.ansicht.Zoom, 1.0);
+    EXPECT_EQ(fenster->uhr.ansicht.DeltaX, 0);
+    EXPECT_EQ(fenster->uhr.ansicht.DeltaY, 0);
+    EXPECT_GT(fenster->bildZeichnungen(), vorher);
+    EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, -33.5);
+    EXPECT_EQ(finde<QLineEdit>("eBreit")->text(), "-33.50");
+    EXPECT_EQ(finde<Optionsgruppe>("rgArten")->itemIndex(), 0);
+    auto* pg = finde<QTabWidget>("PgCtrl");
+    EXPECT_FALSE(pg->isTabVisible(pg->indexOf(finde<QWidget>("tsSlope"))));
+    EXPECT_TRUE(fenster->uhr.opt.Bereit);
+}
+
+TEST_F(Dateien, UnlesbareDateiMeldetUndBehaeltDenDial) {
+    EXPECT_FALSE(fenster->KonfigurationLaden("/nonexistent/dir/x.ini"));
+    EXPECT_EQ(letzteMeldung(), "Fehler beim Lesen der Datei!");
+    EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, 47.25);
+}
+
+TEST_F(Dateien, TabelleGleichtDerVonDerBefehlszeile) {
+    QTemporaryDir ordner;
+    struct Fall {
+        const char* seite;
+        const char* name;
+    };
+    for (Fall f : {Fall{"TsDat", "hours"}, Fall{"tsShade", "shadow"}, Fall{"TSAnaDat", "dates"}}) {
+        SCOPED_TRACE(f.name);
+        // "table.txt" with the first file type becomes "table.csv".
+        const QString gewaehlt = ordner.filePath(QString(f.name) + ".txt");
+        ASSERT_TRUE(fenster->TabelleSpeichernNach(finde<QWidget>(f.seite), gewaehlt, 0));
+        const QString fensterDatei = ordner.filePath(QString(f.name) + ".csv");
+        ASSERT_TRUE(QFile::exists(fensterDatei));
+
+        const QString cliDatei = ordner.filePath(QString("cli-") + f.name + ".csv");
+        auto pe = cli::Parse({"--lang", "de", "--table", f.name, cliDatei.toStdString()});
+        ASSERT_TRUE(pe.bz);
+        // A program directory without a start configuration: the built-in dial.
+        const std::string programm = ordner.filePath("skiora").toStdString();
+        ASSERT_EQ(cli::Ausfuehren(*pe.bz, nullptr, programm), 0);
+        const QByteArray erwartet = Inhalt(cliDatei);
+        ASSERT_FALSE(erwartet.isEmpty());
+        EXPECT_EQ(Inhalt(fensterDatei), erwartet);
+    }
+}
+
+TEST_F(Dateien, TabelleInUnbeschreibbarenOrdnerWirdGemeldet) {
+    EXPECT_FALSE(fenster->TabelleSpeichernNach(finde<QWidget>("TsDat"), "/nonexistent/dir/t", 1));
+    EXPECT_NE(letzteMeldung().find("/nonexistent/dir/t.txt"), std::string::npos);
+}
+
+TEST(Startkonfiguration, WirdGespeichertBestaetigtUndBeimStartGelesen) {
+    QtStarten();
+    QTemporaryDir ordner;
+    Startwahl wahl;
+    wahl.progVerz = QDir(ordner.path()).absolutePath().toStdString() + "/";
+    wahl.deutsch = true;
+    SammelMelder melder;
+    {
+        Hauptfenster f(wahl);
+        f.setzeMelder(&melder);
+        f.Aktivieren();
+        f.uhr.p.Jahr = 2010;
+        f.StartkonfigurationSpeichern();
+    }
+    ASSERT_FALSE(melder.eintraege.empty());
+    EXPECT_EQ(melder.eintraege.back().text, "\"skiora.ini\" : Datei wurde gespeichert!");
+    EXPECT_TRUE(QFile::exists(ordner.filePath("skiora.ini")));
+
+    Hauptfenster neu(wahl);
+    neu.setzeMelder(&melder);
+    neu.Aktivieren();
+    EXPECT_EQ(neu.uhr.p.Jahr, 2010);
+    EXPECT_EQ(neu.findChild<QLineEdit*>("ejahr")->text(), "2010");
+}
+
+} // namespace skiora::app::test

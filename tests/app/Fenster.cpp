@@ -1,0 +1,52 @@
+#include "Fenster.h"
+#include "app/Anwendung.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QTest>
+
+namespace skiora::app::test {
+
+void QtStarten() {
+    static int argc = 1;
+    static char name[] = "test_app";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new Anwendung(argc, argv);
+}
+
+void FensterTest::SetUp() {
+    QtStarten();
+    Startwahl wahl;
+    wahl.startKonfigLesen = false;
+    wahl.deutsch = true;
+    fenster = std::make_unique<Hauptfenster>(wahl);
+    fenster->setzeMelder(&melder);
+    fenster->resize(1280, 960);
+    fenster->show();
+    fenster->activateWindow();
+    // Shortcuts need the active window; offscreen it becomes active at once.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get(), 2000));
+    fenster->Aktivieren();
+    QCoreApplication::processEvents();
+}
+
+void FensterTest::TearDown() {
+    fenster.reset();
+}
+
+void FensterTest::tippe(QLineEdit* feld, const QString& text) {
+    feld->selectAll();
+    QTest::keyClicks(feld, text);
+    verlasse(feld);
+}
+
+void FensterTest::verlasse(QWidget* feld) {
+    QFocusEvent weg(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(feld, &weg);
+}
+
+std::string FensterTest::letzteMeldung() const {
+    return melder.eintraege.empty() ? std::string() : melder.eintraege.back().text;
+}
+
+} // namespace skiora::app::test
