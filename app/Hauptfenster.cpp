@@ -11,6 +11,7 @@
 #include "config/Konfiguration.h"
 #endif
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
@@ -96,6 +97,12 @@ Hauptfenster::~Hauptfenster() {
     // and their last signals no longer reach the handlers.
     for (QObject* o : findChildren<QObject*>())
         o->disconnect(this);
+    // An open cell editor would commit into the document while the base class
+    // closes the window, after the document is gone: cut the models loose.
+    for (auto* m : findChildren<Gittermodell*>())
+        m->zelleSetzen = nullptr;
+    for (auto* v : findChildren<QAbstractItemView*>())
+        v->setModel(nullptr);
     delete takeCentralWidget();
     HilfeSchliessen();
     if (qtDeutschGeladen_) QCoreApplication::removeTranslator(qtDeutsch_.get());
