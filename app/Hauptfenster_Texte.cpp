@@ -124,12 +124,14 @@ void Hauptfenster::Menein() {
 
 void Hauptfenster::Deutsch1Click(bool deutsch) {
     uhr.sprache.Waehle(deutsch);
-    std::string hilfeDatei;
-    HilfeWaehlen(wahl_.progVerz, deutsch, hilfeDatei);
     Menein();
+    // The old hook goes (closing its help windows), the texts change, then a
+    // hook for the other file comes, whether or not that file exists.
     HilfeSchliessen();
     QtUebersetzungWaehlen();
     TexteSetzen();
+    std::string hilfeDatei;
+    HilfeWaehlen(wahl_.progVerz, deutsch, hilfeDatei);
 }
 
 // Qt's own words (dialog buttons, context menus) in the chosen language.
