@@ -7,6 +7,7 @@
 #include "app/Optionsgruppe.h"
 #include "app/Zeichnung.h"
 #include "core/Zahlen.h"
+#include "help/HilfeDatei.h"
 #ifdef HAVE_SKIORA_CONFIG
 #include "config/Konfiguration.h"
 #endif
@@ -31,7 +32,8 @@ Hauptfenster::Hauptfenster(Startwahl wahl, QWidget* eltern)
       dialogMelder_(std::make_unique<DialogMelder>(this)),
       qtDeutsch_(std::make_unique<QTranslator>()) {
     setObjectName("Form1");
-    uhr.setzeMelder(dialogMelder_.get());
+    uhr.setzeMelder(wahl_.melder ? wahl_.melder : dialogMelder_.get());
+    hilfe_ = std::make_unique<Hilfe>(hilfeMelder_, help::HilfeSystem::Start::AusAnwendung());
     if (QScreen* schirm = QGuiApplication::primaryScreen()) {
         grosseSchrift_ = schirm->logicalDotsPerInch() >= 120;
         breiterSchirm_ = schirm->size().width() >= 1000;
@@ -81,8 +83,8 @@ Hauptfenster::Hauptfenster(Startwahl wahl, QWidget* eltern)
     uhr.sprache.Waehle(deutsch);
     QtUebersetzungWaehlen();
     std::string hilfeDatei;
-    if (!HilfeWaehlen(wahl_.progVerz, deutsch, hilfeDatei))
-        uhr.Melde("Help file " + hilfeDatei + " not found!", lang::Titel::Info, Symbol::Frage);
+    if (!hilfe_->Waehlen(wahl_.progVerz, deutsch, hilfeDatei))
+        uhr.Melde(help::HilfeDateiFehlt(hilfeDatei), lang::Titel::Info, Symbol::Frage);
     TexteSetzen();
     rgAnzeige->setzeItemIndex(0); // the morning table is shown first
 }
@@ -104,7 +106,7 @@ Hauptfenster::~Hauptfenster() {
     for (auto* v : findChildren<QAbstractItemView*>())
         v->setModel(nullptr);
     delete takeCentralWidget();
-    HilfeSchliessen();
+    hilfe_.reset();
     if (qtDeutschGeladen_) QCoreApplication::removeTranslator(qtDeutsch_.get());
 }
 
@@ -154,7 +156,7 @@ void Hauptfenster::resizeEvent(QResizeEvent* e) {
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {
-    HilfeSchliessen();
+    hilfe_->Schliessen();
     QMainWindow::closeEvent(e);
 }
 

@@ -31,6 +31,7 @@ namespace skiora::app {
 
 class Bildflaeche;
 class Gittermodell;
+class Hilfe;
 class Optionsgruppe;
 
 struct Startwahl {
@@ -38,6 +39,7 @@ struct Startwahl {
     std::optional<std::string> konfig; // a configuration given on the command line
     std::optional<bool> deutsch;       // --lang
     bool startKonfigLesen = true;      // tests start from the built-in dial
+    Melder* melder = nullptr;          // tests: messages recorded from the start
 };
 
 class Hauptfenster : public QMainWindow {
@@ -49,6 +51,7 @@ class Hauptfenster : public QMainWindow {
     Sonnenuhr uhr;
     // Tests record messages instead of showing boxes.
     void setzeMelder(Melder* m) { uhr.setzeMelder(m); }
+    Hilfe& hilfe() { return *hilfe_; }
 
     // Start-up's activation step (parameters into the controls, menus, first
     // calculation); runs once, when the window is first shown.
@@ -117,6 +120,7 @@ class Hauptfenster : public QMainWindow {
     void bHiOKClick(bool hilfe);
     void Panel4Click(QLabel* link);
     void Bildgezogen(int dx, int dy);
+    int FokusThema() const;
     bool GroesseAendern(QKeyEvent* e);
 
     // Files (Hauptfenster_Dateien.cpp).
@@ -174,6 +178,15 @@ class Hauptfenster : public QMainWindow {
   private:
     Startwahl wahl_;
     std::unique_ptr<DialogMelder> dialogMelder_;
+    // The help reports through whatever melder the document has now.
+    struct UhrMelder : Melder {
+        Sonnenuhr& uhr;
+        explicit UhrMelder(Sonnenuhr& u) : uhr(u) {}
+        void Zeige(const std::string& t, const std::string& ti, Symbol s) override {
+            uhr.melder().Zeige(t, ti, s);
+        }
+    } hilfeMelder_{uhr};
+    std::unique_ptr<Hilfe> hilfe_;
     QMap<QObject*, Feld> felder_;
     std::unique_ptr<QTranslator> qtDeutsch_;
     bool qtDeutschGeladen_ = false;

@@ -3,6 +3,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/Zeichnung.h"
+#include "help/HilfeThemen.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -46,6 +47,17 @@ void Hauptfenster::Bildgezogen(int dx, int dy) {
     Ziehe(uhr, dx, dy);
 }
 
+// The help topic of the control with the focus; 0 when it has none.
+int Hauptfenster::FokusThema() const {
+    QWidget* fokus = QApplication::focusWidget();
+    // A spin field's focus is its inner line, a table's its cell editor:
+    // the control is a parent.
+    while (fokus && (fokus->objectName().isEmpty() || fokus->objectName().startsWith("qt_")))
+        fokus = fokus->parentWidget();
+    if (!fokus || fokus->window() != this) return 0;
+    return help::HilfeThemaVon(fokus->objectName().toStdString());
+}
+
 // Ctrl with keypad plus or minus zooms on every page; Alt with the cursor
 // keys pans only while the picture is in front.
 bool Hauptfenster::GroesseAendern(QKeyEvent* e) {
@@ -53,13 +65,11 @@ bool Hauptfenster::GroesseAendern(QKeyEvent* e) {
     // F1 on a control with a help topic shows that topic; otherwise the help
     // menu's own F1 shows the contents.
     if (e->key() == Qt::Key_F1 && mod == Qt::NoModifier) {
-        QWidget* fokus = QApplication::focusWidget();
-        // A spin field's focus is its inner line: the control is the parent.
-        while (fokus && (fokus->objectName().isEmpty() || fokus->objectName().startsWith("qt_")))
-            fokus = fokus->parentWidget();
-        if (fokus && fokus->window() == this &&
-            HilfeFuerSteuerelement(fokus->objectName().toStdString()))
+        const int thema = FokusThema();
+        if (thema != 0) {
+            hilfe_->Zeigen(thema);
             return true;
+        }
     }
     if (mod == Qt::ControlModifier && (e->modifiers() & Qt::KeypadModifier)) {
         if (e->key() == Qt::Key_Plus) {

@@ -5,6 +5,7 @@
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
 #include "core/Zahlen.h"
+#include "help/HilfeThemen.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -45,6 +46,16 @@ void Grau(QWidget* w, bool grau) {
 
 bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
     const auto typ = e->type();
+    // F1 on a control with a topic of its own is not the help menu's F1:
+    // taking the override stops the shortcut, and the key press follows.
+    if (typ == QEvent::ShortcutOverride) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_F1 && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            FokusThema() != 0) {
+            e->accept();
+            return true;
+        }
+    }
     if (typ == QEvent::KeyPress) {
         auto* w = qobject_cast<QWidget*>(o);
         if (w && w->window() == this && GroesseAendern(static_cast<QKeyEvent*>(e))) return true;
@@ -336,7 +347,7 @@ void Hauptfenster::About1Click() {
 }
 
 void Hauptfenster::bHiOKClick(bool hilfe) {
-    if (hilfe) HilfeZeigen(1);
+    if (hilfe) hilfe_->Zeigen(help::ThemaUebersicht);
     pAbout->hide();
 }
 

@@ -127,11 +127,11 @@ void Hauptfenster::Deutsch1Click(bool deutsch) {
     Menein();
     // The old hook goes (closing its help windows), the texts change, then a
     // hook for the other file comes, whether or not that file exists.
-    HilfeSchliessen();
+    hilfe_->Schliessen();
     QtUebersetzungWaehlen();
     TexteSetzen();
     std::string hilfeDatei;
-    HilfeWaehlen(wahl_.progVerz, deutsch, hilfeDatei);
+    hilfe_->Waehlen(wahl_.progVerz, deutsch, hilfeDatei);
 }
 
 // Qt's own words (dialog buttons, context menus) in the chosen language.

@@ -1,17 +1,33 @@
 #include "app/Hilfe.h"
 
+#include "help/HilfeDatei.h"
+
+#include <QFileInfo>
+
 namespace skiora::app {
 
-bool HilfeWaehlen(const std::string& progVerz, bool deutsch, std::string& dateiname) {
-    dateiname = progVerz + (deutsch ? "skiora_d.chm" : "skiora_e.chm");
-    // Until the help files exist nothing is reported, so the start stays quiet.
-    return true;
+Hilfe::Hilfe(Melder& melder, const help::HilfeSystem::Start& start) : system_(melder, start) {}
+
+Hilfe::~Hilfe() {
+    Schliessen();
 }
 
-void HilfeZeigen(int) {}
-bool HilfeFuerSteuerelement(const std::string&) {
-    return false;
+bool Hilfe::Waehlen(const std::string& progVerz, bool deutsch, std::string& dateiname) {
+    Schliessen();
+    dateiname = help::HilfeDateiPfad(progVerz, deutsch);
+    // The hook comes whether or not the file is there: the viewer then says
+    // so itself when a topic is asked for.
+    haken_ = std::make_unique<help::HilfeHaken>(system_, dateiname);
+    return QFileInfo::exists(QString::fromStdString(dateiname));
 }
-void HilfeSchliessen() {}
+
+void Hilfe::Zeigen(int thema) {
+    if (haken_) haken_->ZeigeThema(thema);
+}
+
+void Hilfe::Schliessen() {
+    haken_.reset(); // its release closes the help windows
+    system_.CloseAll();
+}
 
 } // namespace skiora::app

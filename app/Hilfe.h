@@ -1,18 +1,35 @@
 #pragma once
-// The help hook: F1 and the help menu call these. Not built yet.
+// The window's help: one help system for the program's run, and one hook on
+// the help file of the current language. F1 and the help menu come here.
+#include "core/Melder.h"
+#include "help/HilfeHaken.h"
+#include "help/HilfeSystem.h"
+
+#include <memory>
 #include <string>
 
 namespace skiora::app {
 
-// Chooses the help file for the language; returns false when it is missing
-// (start-up then reports it). The stand-in has no help files and is silent.
-bool HilfeWaehlen(const std::string& progVerz, bool deutsch, std::string& dateiname);
-// Shows the topic (1 is the contents).
-void HilfeZeigen(int thema);
-// F1 on a control: shows the control's topic; false when it has none (the
-// window then shows the contents).
-bool HilfeFuerSteuerelement(const std::string& objektName);
-// Closes the help windows (language switch, end of the program).
-void HilfeSchliessen();
+class Hilfe {
+  public:
+    // melder shows the help's messages; it must outlive this object.
+    Hilfe(Melder& melder, const help::HilfeSystem::Start& start);
+    ~Hilfe();
+
+    // Releases the old hook (closing its windows) and hooks the file of the
+    // language; dateiname is that file. Returns false when it is missing.
+    bool Waehlen(const std::string& progVerz, bool deutsch, std::string& dateiname);
+    // Shows a topic (1 is the overview).
+    void Zeigen(int thema);
+    // Releases the hook and closes the help windows (language switch, end).
+    void Schliessen();
+
+    help::HilfeSystem& System() { return system_; }
+    const help::HilfeHaken* Haken() const { return haken_.get(); }
+
+  private:
+    help::HilfeSystem system_;
+    std::unique_ptr<help::HilfeHaken> haken_;
+};
 
 } // namespace skiora::app

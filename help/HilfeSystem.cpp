@@ -198,13 +198,11 @@ void HilfeSystem::ShowError(int code) {
 
 void HilfeSystem::CloseAll() {
     if (!htmlHilfeDa_) return;
+    // Deleted here and now: no event loop may run, as this is called from
+    // destructors of windows whose parts are already gone.
     for (auto& p : fenster_)
-        if (p) {
-            p->close(); // deletes itself (WA_DeleteOnClose)
-            delete p.data();
-        }
+        delete p.data();
     fenster_.clear();
-    QCoreApplication::processEvents();
 }
 
 std::vector<HilfeFenster*> HilfeSystem::OffeneFenster() const {

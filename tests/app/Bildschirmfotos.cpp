@@ -24,9 +24,9 @@ int main(int argc, char** argv) {
     Startwahl wahl;
     wahl.startKonfigLesen = false;
     wahl.deutsch = true;
-    Hauptfenster f(wahl);
     skiora::SammelMelder melder;
-    f.setzeMelder(&melder);
+    wahl.melder = &melder;
+    Hauptfenster f(wahl);
     f.setGeometry(0, 0, w, h);
     f.show();
     QTest::qWait(200);

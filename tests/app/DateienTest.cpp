@@ -96,6 +96,7 @@ TEST(Startkonfiguration, WirdGespeichertBestaetigtUndBeimStartGelesen) {
     wahl.progVerz = QDir(ordner.path()).absolutePath().toStdString() + "/";
     wahl.deutsch = true;
     SammelMelder melder;
+    wahl.melder = &melder; // the folder has no help files: recorded, no box
     {
         Hauptfenster f(wahl);
         f.setzeMelder(&melder);

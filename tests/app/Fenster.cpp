@@ -19,8 +19,9 @@ void FensterTest::SetUp() {
     Startwahl wahl;
     wahl.startKonfigLesen = false;
     wahl.deutsch = true;
+    wahl.progVerz = SKIORA_BINARY_DIR "/"; // where the help files are
+    wahl.melder = &melder;
     fenster = std::make_unique<Hauptfenster>(wahl);
-    fenster->setzeMelder(&melder);
     fenster->resize(1280, 960);
     fenster->show();
     fenster->activateWindow();
