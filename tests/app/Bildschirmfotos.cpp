@@ -1,7 +1,10 @@
 // Not a test: writes screenshots of every page in both languages, for a person
-// to look at. Run under xvfb-run: bildschirmfotos OUTDIR WIDTH HEIGHT
+// to look at, and of the help at some topics. Run under xvfb-run:
+// bildschirmfotos OUTDIR WIDTH HEIGHT
 #include "app/Hauptfenster.h"
+#include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
+#include "help/HilfeFenster.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,6 +27,7 @@ int main(int argc, char** argv) {
     Startwahl wahl;
     wahl.startKonfigLesen = false;
     wahl.deutsch = true;
+    wahl.progVerz = SKIORA_BINARY_DIR "/";
     skiora::SammelMelder melder;
     wahl.melder = &melder;
     Hauptfenster f(wahl);
@@ -55,6 +59,36 @@ int main(int argc, char** argv) {
         f.findChild<QAction*>("About1")->trigger();
         foto(QString("%1-%2x%3-about").arg(s).arg(w).arg(h));
         f.findChild<QWidget*>("pAbout")->hide();
+
+        // The help as F1 brings it: on fields, then the chapters by number.
+        auto hilfeFoto = [&](const QString& name) {
+            QTest::qWait(100);
+            const auto offen = f.hilfe().System().OffeneFenster();
+            if (offen.size() == 1)
+                offen.front()->grab().save(ordner + "/hilfe-" + s + "-" + name + ".png");
+            else
+                std::fprintf(stderr, "%zu help windows open\n", offen.size());
+            f.activateWindow();
+            (void)QTest::qWaitForWindowActive(&f, 2000);
+        };
+        f.activateWindow();
+        (void)QTest::qWaitForWindowActive(&f, 2000);
+        for (const char* feld : {"eLang", "eZone", "eGnomInc", "rgAnzahl", "StrGridEin"}) {
+            auto* w = f.findChild<QWidget*>(feld);
+            if (feld == std::string("StrGridEin"))
+                f.findChild<Optionsgruppe*>("rgArten")->knopf(2)->click(),
+                    f.PgCtrl->setCurrentIndex(4);
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_F1);
+            hilfeFoto(feld);
+        }
+        f.findChild<Optionsgruppe*>("rgArten")->knopf(1)->click();
+        f.findChild<QAction*>("Hilfe2")->trigger();
+        hilfeFoto("menue");
+        for (int thema : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {
+            f.hilfe().Zeigen(thema);
+            hilfeFoto(QString("thema%1").arg(thema));
+        }
     }
     for (const char* n : {"Mitte", "PgCtrl", "Panel1", "Panel2", "pAbout", "pGeduld", "panResize",
                           "TSGrafik", "TsDat", "tsShade", "TSAnaDat", "tsSlope"})
