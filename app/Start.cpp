@@ -54,6 +54,7 @@ int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
     uhrzeit.start();
     Anwendung app(argc, argv);
     QApplication::setApplicationName("Skiora ");
+    QApplication::setApplicationVersion("1.6c"); // the help's diagnostic log names it
     // Numbers are read and written with "." whatever the desktop's settings.
     QLocale::setDefault(QLocale::c());
 
