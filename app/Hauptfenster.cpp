@@ -6,11 +6,9 @@
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
 #include "app/Zeichnung.h"
+#include "config/Konfiguration.h"
 #include "core/Zahlen.h"
 #include "help/HilfeDatei.h"
-#ifdef HAVE_SKIORA_CONFIG
-#include "config/Konfiguration.h"
-#endif
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -71,11 +69,9 @@ Hauptfenster::Hauptfenster(Startwahl wahl, QWidget* eltern)
 
     // The start configuration, then a file named on the command line; both
     // before the language is chosen, so that their language line counts.
-#ifdef HAVE_SKIORA_CONFIG
     if (wahl_.startKonfigLesen) config::StartKonfigurationLesen(uhr, wahl_.progVerz);
     if (wahl_.konfig)
         config::KonfigurationLaden(uhr, *wahl_.konfig, config::LeseAbsender::Hauptfenster);
-#endif
     uhr.Abgeleitet();
     LayoutAnpassen();
 

@@ -2,12 +2,8 @@
 #include "app/Bildflaeche.h"
 #include "app/Hauptfenster.h"
 #include "app/Zeichnung.h"
-#ifdef HAVE_SKIORA_CONFIG
 #include "config/Konfiguration.h"
-#endif
-#ifdef HAVE_SKIORA_REPORT
 #include "report/Csv.h"
-#endif
 
 #include <QApplication>
 #include <QFileDialog>
@@ -52,18 +48,11 @@ void Hauptfenster::Datenspeichern1Click(bool startKonfig) {
 }
 
 bool Hauptfenster::KonfigurationSpeichern(const QString& datei) {
-#ifdef HAVE_SKIORA_CONFIG
     return config::KonfigurationSpeichern(uhr, datei.toStdString());
-#else
-    (void)datei;
-    return false;
-#endif
 }
 
 void Hauptfenster::StartkonfigurationSpeichern() {
-#ifdef HAVE_SKIORA_CONFIG
     config::StartKonfigurationSpeichern(uhr, wahl_.progVerz);
-#endif
 }
 
 void Hauptfenster::Datenladen1Click() {
@@ -83,19 +72,11 @@ void Hauptfenster::Datenladen1Click() {
 bool Hauptfenster::KonfigurationLaden(const QString& datei) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bool ok = false;
-#ifdef HAVE_SKIORA_CONFIG
     ok = config::KonfigurationLaden(uhr, datei.toStdString(), config::LeseAbsender::Datenladen1);
-#else
-    (void)datei;
-#endif
     ParameterAnzeigen();
     uhr.ansicht = Ansicht{};
     panResize->hide();
-#ifdef HAVE_SKIORA_CONFIG
     config::NachLadenRechnen(uhr); // redraws
-#else
-    uhr.btGoClick();
-#endif
     Spiegeln();
     QApplication::restoreOverrideCursor();
     return ok;
@@ -105,7 +86,6 @@ void Hauptfenster::Tabellespeichern1Click() {
     QWidget* seite = PgCtrl->currentWidget();
     if (seite != TSAnaDat && seite != TsDat && seite != tsShade) return;
     const int s = uhr.sprache.Sprache;
-#ifdef HAVE_SKIORA_REPORT
     // The header is built before the dialog: a faulty input table stops here.
     std::string fehler;
     const auto art = seite == TSAnaDat ? report::Seite::Datum
@@ -115,7 +95,6 @@ void Hauptfenster::Tabellespeichern1Click() {
         uhr.Melde(fehler, lang::Titel::Fehler, Symbol::Fehler);
         return;
     }
-#endif
     static QString letzterOrdner;
     QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::Tabelle)), letzterOrdner);
     dialog.setObjectName("SaveDialog1");
@@ -130,7 +109,6 @@ void Hauptfenster::Tabellespeichern1Click() {
 }
 
 bool Hauptfenster::TabelleSpeichernNach(QWidget* seite, const QString& datei, int filterIndex) {
-#ifdef HAVE_SKIORA_REPORT
     const auto art = seite == TSAnaDat ? report::Seite::Datum
                      : seite == TsDat  ? report::Seite::Stunden
                                        : report::Seite::Schatten;
@@ -141,12 +119,6 @@ bool Hauptfenster::TabelleSpeichernNach(QWidget* seite, const QString& datei, in
     QApplication::restoreOverrideCursor();
     if (!ok) uhr.Melde(fehler, lang::Titel::Fehler, Symbol::Fehler);
     return ok;
-#else
-    (void)seite;
-    (void)datei;
-    (void)filterIndex;
-    return false;
-#endif
 }
 
 } // namespace skiora::app

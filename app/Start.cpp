@@ -3,18 +3,9 @@
 #include "app/Anwendung.h"
 #include "app/Bildflaeche.h"
 #include "app/Hauptfenster.h"
-#ifdef HAVE_SKIORA_CONFIG
 #include "config/Konfiguration.h"
-#endif
-#ifdef HAVE_SKIORA_DRAW_QT
 #include "draw/qt/Bilder.h"
-#endif
-#ifdef HAVE_SKIORA_REPORT_QT
 #include "report/qt/Druck.h"
-#endif
-#ifdef HAVE_SKIORA_REPORT_QT
-#include "report/qt/Druck.h"
-#endif
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,26 +18,17 @@ namespace skiora::app {
 
 cli::QtAusgaben QtAusgabenFuerBefehlszeile() {
     cli::QtAusgaben qt;
-#ifdef HAVE_SKIORA_DRAW_QT
     qt.bilder = [](Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
         return draw::SchreibeBilder(uhr, bz, fehler);
     };
-#endif
-#ifdef HAVE_SKIORA_REPORT_QT
     qt.drucke = [](Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
         return report::SchreibeDrucke(uhr, bz, fehler);
     };
-#endif
     return qt;
 }
 
 static std::string ProgrammVerzeichnis() {
-#ifdef HAVE_SKIORA_CONFIG
     return config::ProgVerz(QCoreApplication::applicationFilePath().toStdString());
-#else
-    std::string d = QCoreApplication::applicationDirPath().toStdString();
-    return d.empty() ? d : d + "/";
-#endif
 }
 
 int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
