@@ -56,7 +56,7 @@ bool RealErlaubt(int zeile, double v) {
         return v - 90 >= -150 && v - 90 <= 150; // GnomInc = GnomWinkel - 90
     case 7:
     case 8:
-        return v > 0.05;
+        return v > 0.05 && v <= GroessteLaenge;
     case 9:
         return std::fabs(v) <= 23.45;
     }

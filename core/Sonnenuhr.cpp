@@ -114,7 +114,7 @@ FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
         break;
     case Feld::eHalb:
     case Feld::eHoehe:
-        imBereich = v > 0.05;
+        imBereich = v > 0.05 && v <= GroessteLaenge;
         break;
     case Feld::eRiseSet:
         imBereich = std::fabs(v) <= 23.45;

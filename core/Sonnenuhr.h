@@ -16,6 +16,11 @@
 
 namespace skiora {
 
+// The largest half axis and gnomon height the program takes: a dial of a
+// kilometre drawn in millimetres. Far larger values overflow the date scale
+// and the shadow path to infinity.
+inline constexpr double GroessteLaenge = 1e6;
+
 struct DialParams {
     double Breit = 47.25;
     double Lang = -9.59;
@@ -42,7 +47,7 @@ struct Optionen {
     std::int16_t FehlBis = 19;
     std::int16_t ExtraTag = 1;
     std::int16_t ExtraMonat = 5;
-    std::string ExtraDatumText = "01/05"; // text of MaskEdit1
+    std::string ExtraDatumText = "01/05";   // text of MaskEdit1
     std::string ExtraDatumName = "01. Mai"; // caption of lDat2
     bool ZeigeSchatten = true;
     bool MarkRiseSet = false;
@@ -68,9 +73,9 @@ struct PunktZeit {
 };
 
 // Arrays keep the program's 1-based indexing: element 0 is unused.
-using DatumsFeld = std::array<tSkioraPoint, 74>;     // 1..73
-using PunktFeld = std::array<PunktZeit, 127>;        // 1..126
-using StundenListe = std::array<double, 31>;         // [0] = count, 1..30
+using DatumsFeld = std::array<tSkioraPoint, 74>; // 1..73
+using PunktFeld = std::array<PunktZeit, 127>;    // 1..126
+using StundenListe = std::array<double, 31>;     // [0] = count, 1..30
 
 inline constexpr double KeinSchatten = -7777.7;
 
@@ -118,10 +123,10 @@ struct Rahmen {
 
 // Control state the document decides and the window mirrors.
 struct Anzeige {
-    std::string lKlein;         // " =" + b
-    std::string lKoordAufUnter; // "(±x.xxx/0.00)"
-    std::string lDek0;          // RiseSet, 7.2
-    std::string lmaxErrAbs;     // largest rise/set direction error (chart)
+    std::string lKlein;           // " =" + b
+    std::string lKoordAufUnter;   // "(±x.xxx/0.00)"
+    std::string lDek0;            // RiseSet, 7.2
+    std::string lmaxErrAbs;       // largest rise/set direction error (chart)
     bool ChBRiseSetAktiv = true;  // enabled: abs(Incl) <= 0.1
     bool ChBRiseSetHaken = false; // ticked
     bool pErrGraphSichtbar = true;
@@ -137,7 +142,18 @@ struct Anzeige {
 };
 
 // Fields checked by eBreitExit.
-enum class Feld { eBreit, eLang, eZone, eIncl, eGnomInc, eHoehe, eHalb, eRiseSet, ejahr, EddxfAchs };
+enum class Feld {
+    eBreit,
+    eLang,
+    eZone,
+    eIncl,
+    eGnomInc,
+    eHoehe,
+    eHalb,
+    eRiseSet,
+    ejahr,
+    EddxfAchs
+};
 
 // Who asked for a calculation: the final repaint depends on it.
 enum class Absender { Sonstige, rgKoordAusg, btGo2, Feld, rgArten, rgMittelwert };
