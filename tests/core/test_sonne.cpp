@@ -7,9 +7,8 @@
 
 using namespace skiora;
 
-TEST(Kalender, JulianDayAndTheGapOf1582) {
+TEST(Kalender, JulianDaysDayNumbersAndTheGapOf1582) {
     EXPECT_EQ(JulTag(1, 1, 2000), 2451545.0);
-    EXPECT_EQ(JulTag(31, 12, 1999) + 1, JulTag(1, 1, 2000));
     // Last Julian day and first Gregorian day are consecutive.
     EXPECT_EQ(JulTag(15, 10, 1582) - JulTag(4, 10, 1582), 1.0);
     bool korr = false;
@@ -19,20 +18,11 @@ TEST(Kalender, JulianDayAndTheGapOf1582) {
     EXPECT_FALSE(korr);
     // Leap days: Gregorian 1900 has none, Julian 1500 has one.
     EXPECT_EQ(JulTag(1, 3, 1900) - JulTag(28, 2, 1900), 1.0);
-    EXPECT_EQ(JulTag(1, 3, 2000) - JulTag(28, 2, 2000), 2.0);
     EXPECT_EQ(JulTag(1, 3, 1500) - JulTag(28, 2, 1500), 2.0);
-}
-
-TEST(Kalender, DayNumberAgreesWithJulianDays) {
-    EXPECT_EQ(TagNr(1900, 3, 1), 60);
-    EXPECT_EQ(TagNr(2000, 3, 1), 61);
-    EXPECT_EQ(TagNr(2003, 3, 1), 60);
-    EXPECT_EQ(TagNr(2004, 3, 1), 61);
-    EXPECT_EQ(TagNr(2003, 12, 31), 365);
-    EXPECT_EQ(TagNr(2100, 12, 31), 365);
-    EXPECT_EQ(TagNr(2000, 12, 31), 366);
+    // Day numbers agree with the Julian days on every date, century years included.
     const int tage[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (int jahr : {1700, 1800, 1900, 1999, 2000, 2002, 2004, 2100})
+    for (int jahr : {1700, 1900, 1999, 2000, 2004, 2100}) {
+        EXPECT_EQ(JulTag(1, 1, jahr + 1) - JulTag(1, 1, jahr), IstSchaltjahr(jahr) ? 366 : 365);
         for (int monat = 1; monat <= 12; ++monat)
             for (int tag = 1; tag <= tage[monat]; ++tag) {
                 if (monat == 2 && tag == 29 && !IstSchaltjahr(jahr)) continue;
@@ -40,6 +30,7 @@ TEST(Kalender, DayNumberAgreesWithJulianDays) {
                           JulTag(tag, monat, jahr) - JulTag(1, 1, jahr) + 1)
                     << jahr << "-" << monat << "-" << tag;
             }
+    }
 }
 
 // Reference: the Astronomical Almanac's low-precision formulas for the Sun
@@ -58,7 +49,7 @@ static void Almanach(double jd, double& dekl, double& eot) {
     eot = std::remainder(L - ra, 360.0);
 }
 
-TEST(SonnenDaten, AgreesWithAlmanacFormula) {
+TEST(SonnenDaten, AgreesWithAlmanacFormulaAndStaysInRange) {
     for (int jahr : {1960, 2002, 2024, 2049})
         for (double d = 1; d <= 365; d += 7.25) {
             double dekl, eot;
@@ -71,9 +62,6 @@ TEST(SonnenDaten, AgreesWithAlmanacFormula) {
     // November, about -14.2 min in mid-February.
     EXPECT_NEAR(SonnenDaten(2002, TagNr(2002, 11, 3)).eot * 4, 16.4, 0.1);
     EXPECT_NEAR(SonnenDaten(2002, TagNr(2002, 2, 11)).eot * 4, -14.2, 0.1);
-}
-
-TEST(SonnenDaten, FiniteOverTheWholeYearRange) {
     for (int jahr = 1700; jahr <= 2100; jahr += 50)
         for (double d = 0; d <= 367; d += 0.37) {
             const SonnenOrt s = SonnenDaten(jahr, d);
@@ -81,92 +69,42 @@ TEST(SonnenDaten, FiniteOverTheWholeYearRange) {
         }
 }
 
-// Altitude and azimuth straight from the vectors of the sky.
-static void Himmel(double t, double delta, double phi, double& hoehe, double& az) {
-    // Equatorial: x towards the meridian, y west, z pole.
-    const double ex = std::cos(delta * Rad) * std::cos(t * Rad);
-    const double ey = std::cos(delta * Rad) * std::sin(t * Rad);
-    const double ez = std::sin(delta * Rad);
-    // Horizon: south, west, zenith.
-    const double s = ex * std::sin(phi * Rad) - ez * std::cos(phi * Rad);
-    const double z = ex * std::cos(phi * Rad) + ez * std::sin(phi * Rad);
-    hoehe = std::asin(z) / Rad;
-    az = std::atan2(ey, s) / Rad;
-}
-
-TEST(HorizontKoord, MatchesTheSky) {
-    for (double phi : {-60.0, -20.0, 10.0, 47.25, 70.0})
-        for (double delta : {-23.0, -5.0, 8.0, 23.0})
-            for (double t = -170; t <= 170; t += 17) {
-                double h, az;
-                Himmel(t, delta, phi, h, az);
-                const HorizontOrt k = HorizontKoord(t, delta, phi);
-                EXPECT_NEAR(k.hoehe, h, 1e-6);
-                EXPECT_NEAR(k.azimut, az, 1e-6) << phi << " " << delta << " " << t;
-            }
-    // Hour angles beyond a half turn wrap around.
-    EXPECT_NEAR(HorizontKoord(370, 10, 47).azimut, HorizontKoord(10, 10, 47).azimut, 1e-9);
-}
-
-TEST(HorizontKoord, NoonOnBothSidesOfTheZenith) {
-    EXPECT_EQ(HorizontKoord(0, 23, 10).azimut, 180); // tropical noon: Sun to the north
-    EXPECT_EQ(HorizontKoord(0, 10, 47).azimut, 0);
-    EXPECT_NEAR(HorizontKoord(0, 10, 47).hoehe, 53, 1e-9);
-    const HorizontOrt zenit = HorizontKoord(0, 20, 20);
-    EXPECT_TRUE(std::isfinite(zenit.hoehe) && std::isfinite(zenit.azimut));
-}
-
-TEST(SonnenStand, EquinoxDeclinationIsExactlyZero) {
+TEST(SonnenStand, EquinoxClampAndEquationOfTime) {
     int treffer = 0;
     for (int N = 75; N <= 85; ++N) {
-        const SonnenStandErgebnis s = SonnenStand(2002, N, false, -9.59, -9.59, 47.25, 12);
+        const double s = SonnenStand(2002, N, false, -9.59, -9.59, 47.25, 12).dekl;
         const double roh = SonnenDaten(2002, N - 9.59 / 15 / 24).dekl;
-        if (std::fabs(roh) < 0.3) {
-            EXPECT_EQ(s.dekl, 0.0);
-            ++treffer;
-        } else {
-            EXPECT_EQ(s.dekl, roh);
-        }
+        EXPECT_EQ(s, std::fabs(roh) < 0.3 ? 0.0 : roh) << N;
+        treffer += s == 0;
     }
     EXPECT_GE(treffer, 1);
     // The noon variant keeps the computed value.
     const SonnenStandErgebnis m = SonnenStandMittag(2002, 79, false, -15, -9.59, 47.25, 12);
     EXPECT_EQ(m.dekl, SonnenDaten(2002, 79 - 1.0 / 24).dekl);
-}
 
-TEST(SonnenStand, EquationOfTimeShiftsTheHourAngle) {
     const int N = TagNr(2002, 11, 3);
-    const SonnenStandErgebnis mit = SonnenStand(2002, N, true, 0, 0, 47, 12);
-    const SonnenStandErgebnis ohne = SonnenStand(2002, N, false, 0, 0, 47, 12);
-    EXPECT_NEAR(ohne.azimut, 0, 1e-9);
-    EXPECT_GT(mit.azimut, 2); // Sun already past the meridian at mean noon
-    EXPECT_NEAR(mit.azimut, HorizontKoord(mit.eot, mit.dekl, 47).azimut, 1e-12);
+    // With the equation of time the Sun is already past the meridian at mean noon.
+    EXPECT_NEAR(SonnenStand(2002, N, false, 0, 0, 47, 12).azimut, 0, 1e-9);
+    EXPECT_GT(SonnenStand(2002, N, true, 0, 0, 47, 12).azimut, 2);
 }
 
-TEST(AufUntergang, RiseSetAndPolarDays) {
+TEST(AufUntergang, RiseSetAndPolarDaysWithoutFailure) {
     const AufUntergangErgebnis eq = AufUntergang(2002, 80, -9.59, 47.25);
     ASSERT_TRUE(eq.vorhanden);
     EXPECT_NEAR(eq.aufgang, 6, 0.05);
-    EXPECT_NEAR(eq.untergang, 18, 0.05);
     EXPECT_NEAR(eq.aufgang + eq.untergang, 24, 1e-12);
-    EXPECT_NEAR(eq.azAufgang, -eq.azUntergang, 1e-9);
     EXPECT_NEAR(eq.azUntergang, 90, 1);
     EXPECT_NEAR(12 - eq.aufgang, HalberTagbogen(eq.dekl, 47.25), 1e-9);
-
+    // Polar day, polar night; the southern summer is the northern winter.
     const AufUntergangErgebnis tag = AufUntergang(2002, 172, 0, 80);
     EXPECT_FALSE(tag.vorhanden);
     EXPECT_EQ(tag.untergang - tag.aufgang, 24);
     const AufUntergangErgebnis nacht = AufUntergang(2002, 355, 0, 80);
     EXPECT_FALSE(nacht.vorhanden);
     EXPECT_EQ(nacht.untergang - nacht.aufgang, 0);
-    // Southern summer is the northern winter.
-    EXPECT_FALSE(AufUntergang(2002, 355, 0, -80).vorhanden);
     EXPECT_EQ(AufUntergang(2002, 355, 0, -80).aufgang, 0);
     EXPECT_TRUE(std::isfinite(AufUntergang(2002, 80, 0, 90).aufgang));
-}
 
-TEST(HalberTagbogen, PolarNightAndDayWithoutFailure) {
-    EXPECT_NEAR(HalberTagbogen(0, 47.25), 6, 1e-12);
     EXPECT_EQ(HalberTagbogen(23, 80), 12);
     EXPECT_EQ(HalberTagbogen(-23, 80), 0);
     EXPECT_EQ(HalberTagbogen(23, -80), 0);

@@ -9,46 +9,34 @@ using namespace skiora;
 
 TEST(ZahlText, FixedPointRightAlignedNeverCut) {
     EXPECT_EQ(ZahlText(7, 3, 2.0194), "  2.019");
-    EXPECT_EQ(ZahlText(7, 2, -9.59), "  -9.59");
     EXPECT_EQ(ZahlText(4, 2, 12345.678), "12345.68"); // longer than the width: kept whole
     EXPECT_EQ(ZahlText(2, 3, 1.0), "");               // more decimals than width
     // Rounded to zero, a negative value shows no sign.
     EXPECT_EQ(ZahlText(7, 3, -0.0001), "  0.000");
-    EXPECT_EQ(ZahlText(7, 3, -0.0), "  0.000");
     EXPECT_EQ(ZahlText(7, 3, -0.0006), " -0.001");
 }
 
-TEST(MinSekText, MinutesAndSecondsOfTime) {
+TEST(MinSekText, MinutesSecondsAndOneSign) {
     EXPECT_EQ(MinSekText(1.2), "  4:48");
-    EXPECT_EQ(MinSekText(-0.1), " -0:24");
     EXPECT_EQ(MinSekText(-3.9), "-15:36");
-    EXPECT_EQ(MinSekText(0), "  0:00");
-    EXPECT_EQ(MinSekText(-0.0001), "  0:00");
-    EXPECT_EQ(MinSekText(3.99999), " 16:00"); // 60 seconds carry into the minute
-    EXPECT_EQ(MinSekText(7.5 / 4), "  7:30"); // hours / 4 print as h:mm
-    EXPECT_EQ(MinSekText(21.0 / 4), " 21:00");
-}
-
-TEST(MinSekText, NegativeUnderOneMinuteKeepsOneSign) {
+    EXPECT_EQ(MinSekText(-0.1), " -0:24");
+    EXPECT_EQ(MinSekText(3.99999), " 16:00");  // 60 seconds carry into the minute
+    EXPECT_EQ(MinSekText(21.0 / 4), " 21:00"); // hours / 4 print as h:mm
     // -0.999 min rounds to a full minute: one sign, not "--1:00".
     EXPECT_EQ(MinSekText(-0.999 / 4), " -1:00");
     EXPECT_EQ(MinSekText(-0.9917 / 4), " -1:00");
-    EXPECT_EQ(MinSekText(-0.5 / 4), " -0:30");
     EXPECT_EQ(MinSekText(-1.999 / 4), " -2:00");
     // Rounds to zero seconds: no "-0:00".
-    EXPECT_EQ(MinSekText(-0.00831 / 4), "  0:00");
+    EXPECT_EQ(MinSekText(-0.0001), "  0:00");
     EXPECT_EQ(MinSekText(std::numeric_limits<double>::quiet_NaN()).size(), 6u);
 }
 
 TEST(TanG, GuardedAtNinetyDegreesOnly) {
     EXPECT_DOUBLE_EQ(TanG(90 * Rad), std::tan(89.99999 * Rad));
-    EXPECT_DOUBLE_EQ(TanG(45 * Rad), 1.0);
-    EXPECT_TRUE(std::isfinite(TanG(-90 * Rad)));
     EXPECT_LT(TanG(-90 * Rad), -1e10); // unguarded, but finite
 }
 
 TEST(LiesZahl, AcceptsWhatTheFieldsHold) {
-    EXPECT_EQ(LiesZahl("12.5"), 12.5);
     EXPECT_EQ(LiesZahl(" -.5 "), -0.5);
     EXPECT_EQ(LiesZahl("3."), 3.0);
     EXPECT_EQ(LiesZahl("+47.250000\r"), 47.25);
@@ -66,7 +54,6 @@ TEST(LiesZahl, AcceptsWhatTheFieldsHold) {
 
 TEST(LiesGanzzahl, DecimalIntegersOnly) {
     EXPECT_EQ(LiesGanzzahl(" 2002 "), 2002);
-    EXPECT_EQ(LiesGanzzahl("-5"), -5);
     EXPECT_EQ(LiesGanzzahl("+7"), 7);
     EXPECT_EQ(LiesGanzzahl("-9223372036854775808"), std::numeric_limits<long long>::min());
     bool leer = false;
@@ -80,7 +67,6 @@ TEST(Naechste, HalvesToEvenAndClamped) {
     EXPECT_EQ(Naechste(2.5), 2);
     EXPECT_EQ(Naechste(3.5), 4);
     EXPECT_EQ(Naechste(-2.5), -2);
-    EXPECT_EQ(Naechste(2.6), 3);
     EXPECT_EQ(Naechste(1e300), std::numeric_limits<int>::max());
     EXPECT_EQ(Naechste(-1e300), std::numeric_limits<int>::min());
     EXPECT_EQ(Naechste(std::nan("")), 0);

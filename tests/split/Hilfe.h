@@ -8,21 +8,26 @@
 
 namespace skiora::test {
 
-// A split dial at the default site, recording its messages.
+using Liste = std::vector<std::string>;
+
+// A split dial at the default site, recording its messages; with `ausTabelle`
+// the hours come from the input table instead of the defaults.
 struct SplitUhr {
     SammelMelder melder;
     Sonnenuhr uhr;
-    SplitUhr() {
+    explicit SplitUhr(bool ausTabelle = false) {
         uhr.setzeMelder(&melder);
         uhr.p.Arten = 2;
         uhr.Modusumschaltung();
+        uhr.opt.DefaultWerte = !ausTabelle;
     }
-    void Eingabe(int spalte, const std::vector<std::string>& zellen) {
+    void Eingabe(int spalte, const Liste& zellen) {
         for (std::size_t z = 0; z < zellen.size(); ++z)
             uhr.tab.StrGridEin.Setze(spalte, static_cast<int>(z) + 1, zellen[z]);
     }
-    std::vector<std::string> Spalte(int spalte) const {
-        std::vector<std::string> v;
+    // The non-empty cells of a column of the input table.
+    Liste Spalte(int spalte) const {
+        Liste v;
         for (int z = 1; z < uhr.tab.StrGridEin.Zeilen(); ++z)
             if (!uhr.tab.StrGridEin.Zelle(spalte, z).empty())
                 v.push_back(uhr.tab.StrGridEin.Zelle(spalte, z));
@@ -34,11 +39,5 @@ struct SplitUhr {
         return false;
     }
 };
-
-inline int SplitTagNr(const Sonnenuhr& uhr, int r) {
-    int monat = 0, tag = 0;
-    SplitDatum(r, uhr.p.Anzahl, monat, tag);
-    return TagNr(uhr.p.Jahr, monat, tag);
-}
 
 } // namespace skiora::test

@@ -10,146 +10,111 @@ namespace skiora::test {
 namespace {
 
 TEST(Methode0, StundenAusDerTabelle) {
-    SplitUhr s;
-    s.uhr.opt.DefaultWerte = false;
+    SplitUhr s(true);
     s.uhr.Methode0(); // empty table
     EXPECT_EQ(s.uhr.Status, 0);
-    EXPECT_EQ(s.Spalte(1), (std::vector<std::string>{"  9.00", " 11.00"}));
-    EXPECT_EQ(s.Spalte(3), (std::vector<std::string>{" 13.00", " 17.50"}));
+    EXPECT_EQ(s.Spalte(1), (Liste{"  9.00", " 11.00"}));
+    EXPECT_EQ(s.Spalte(3), (Liste{" 13.00", " 17.50"}));
     EXPECT_EQ(s.uhr.tab.StrGridEin.Zelle(1, 0), "Zeit");
 
     s.Eingabe(1, {"11", "8"}); // swapped
     s.Eingabe(3, {"14", ""});  // one empty cell: the afternoon defaults
     s.uhr.Methode0();
-    EXPECT_EQ(s.Spalte(1), (std::vector<std::string>{"  8.00", " 11.00"}));
-    EXPECT_EQ(s.Spalte(3), (std::vector<std::string>{" 13.00", " 17.50"}));
+    EXPECT_EQ(s.Spalte(1), (Liste{"  8.00", " 11.00"}));
+    EXPECT_EQ(s.Spalte(3), (Liste{" 13.00", " 17.50"}));
     EXPECT_EQ(s.uhr.erg.StundenVor[1], 8);
 
     s.Eingabe(1, {"3", "14"}); // clamped to 5 and 12
     s.uhr.Methode0();
-    EXPECT_EQ(s.Spalte(1), (std::vector<std::string>{"  5.00", " 12.00"}));
+    EXPECT_EQ(s.Spalte(1), (Liste{"  5.00", " 12.00"}));
 }
 
-TEST(Methode0, GleicheStundenGebenStatus21) {
+TEST(Methode0, GleicheStundenGebenStatus21UeberDenTreiber) {
     SplitUhr s;
-    s.uhr.Methode0();
+    s.uhr.p.Mittelwert = 0;
+    s.uhr.btGoClick();
     ASSERT_EQ(s.uhr.Status, 0);
     ASSERT_FALSE(s.uhr.tab.StrGridDat.Zelle(0, 1).empty());
     s.uhr.opt.DefaultWerte = false;
     s.Eingabe(1, {"10", "10"});
-    s.uhr.Methode0();
+    s.uhr.btGoClick();
     EXPECT_EQ(s.uhr.Status, 21);
+    EXPECT_TRUE(s.MeldungEnthaelt("Die Stundeneingaben in der Tabelle sind falsch!"));
     EXPECT_TRUE(s.uhr.anz.BildGeloescht);
     EXPECT_EQ(s.uhr.tab.StrGridDat.Zelle(0, 1), "");
     EXPECT_EQ(s.uhr.tab.StrGrid8.Zelle(0, 1), "");
     EXPECT_EQ(s.uhr.tab.StrGrid8b.Zelle(5, 0), "");
     EXPECT_EQ(s.uhr.tab.StrMittel.Zelle(1, 1), "");
-    // The captions of the summary stay.
+    // The captions of the summary stay; the hours actually read are shown.
     EXPECT_FALSE(s.uhr.tab.StrMittel.Zelle(0, 1).empty());
-    // The hours actually read are shown.
-    EXPECT_EQ(s.Spalte(1), (std::vector<std::string>{" 10.00", " 10.00"}));
-}
-
-TEST(Methode0, TabellenDerDefaultUhr) {
-    SplitUhr s;
-    s.uhr.p.Anzahl = 6;
-    s.uhr.Methode0();
-    const auto& t = s.uhr.tab;
-    ASSERT_EQ(t.StrGridDat.Spalten(), 9);
-    for (const Gitter* g : {&t.StrGridDat, &t.StrGrid8, &t.StrGrid8b}) {
-        EXPECT_FALSE(g->Zelle(0, 72).empty());
-        EXPECT_FALSE(g->Zelle(1, 72).empty());
-    }
-    EXPECT_EQ(t.StrGridDat.Zelle(0, 1), "01.Jan ");
-    EXPECT_EQ(t.StrGridDat.Zelle(0, 72), "26.Dez ");
-    EXPECT_FALSE(t.StrGridDat.Zelle(7, 72).empty());
-    EXPECT_FALSE(t.StrGridDat.Zelle(8, 1).empty());
-    EXPECT_FALSE(t.StrMittel.Zelle(1, 1).empty());
-    EXPECT_FALSE(t.StrMittel.Zelle(2, 3).empty());
-    EXPECT_EQ(s.uhr.erg.SplitVor1[73].name, "");
+    EXPECT_EQ(s.Spalte(1), (Liste{" 10.00", " 10.00"}));
 }
 
 TEST(Methode1, ZweiGrenzenMitDiff) {
-    SplitUhr s;
-    s.uhr.opt.DefaultWerte = false;
+    SplitUhr s(true);
     s.Eingabe(1, {"11", "8"});
     s.Eingabe(2, {"", "-0.5"});
     s.uhr.Methode1();
     EXPECT_EQ(s.uhr.Status, 0);
-    EXPECT_EQ(s.Spalte(1), (std::vector<std::string>{"  8.00", "  8.50", "  9.00", "  9.50",
-                                                     " 10.00", " 10.50", " 11.00"}));
-    EXPECT_EQ(s.Spalte(2), (std::vector<std::string>{"  0.50"}));
+    EXPECT_EQ(s.Spalte(1),
+              (Liste{"  8.00", "  8.50", "  9.00", "  9.50", " 10.00", " 10.50", " 11.00"}));
+    EXPECT_EQ(s.Spalte(2), (Liste{"  0.50"}));
     EXPECT_EQ(s.uhr.tab.StrGridEin.Zelle(2, 2), "  0.50");
     // The empty afternoon falls back to 13 .. 17.
-    EXPECT_EQ(s.Spalte(3),
-              (std::vector<std::string>{" 13.00", " 14.00", " 15.00", " 16.00", " 17.00"}));
+    EXPECT_EQ(s.Spalte(3), (Liste{" 13.00", " 14.00", " 15.00", " 16.00", " 17.00"}));
     // A second run reads its own rewrite and gives the same.
     const auto dat = s.uhr.tab.StrGridDat;
     s.uhr.Methode1();
     EXPECT_EQ(s.uhr.tab.StrGridDat, dat);
 }
 
-TEST(Methode1, GleicheStundenUndZuWenige) {
-    SplitUhr s;
-    s.uhr.opt.DefaultWerte = false;
+TEST(Methode1, GleicheStundenZuWenigeUndZuViele) {
+    SplitUhr s(true);
     s.Eingabe(1, {"9", "9", "10"});
     s.uhr.Methode1();
     EXPECT_EQ(s.uhr.Status, 21);
     EXPECT_TRUE(s.MeldungEnthaelt("Tabelle fehlerhaft"));
     EXPECT_EQ(s.melder.eintraege.back().symbol, Symbol::Fehler);
 
-    SplitUhr t;
-    t.uhr.opt.DefaultWerte = false;
-    t.Eingabe(1, {"11", "10"});
-    t.Eingabe(2, {"", "2"}); // expansion gives only 10
-    t.uhr.Methode1();
-    EXPECT_EQ(t.uhr.Status, 21);
-}
+    s.uhr.tab.StrGridEin.Leeren();
+    s.Eingabe(1, {"11", "10"});
+    s.Eingabe(2, {"", "2"}); // expansion gives only 10
+    s.uhr.Methode1();
+    EXPECT_EQ(s.uhr.Status, 21);
 
-TEST(Methode1, ZuLangeErweiterungWirdGekuerzt) {
-    SplitUhr s;
-    s.uhr.opt.DefaultWerte = false;
+    s.uhr.tab.StrGridEin.Leeren();
+    s.uhr.Status = 0; // as the driver sets it before each run
     s.Eingabe(1, {"4", "12"});
-    s.Eingabe(2, {"", "0.1"});
+    s.Eingabe(2, {"", "0.1"}); // 81 hours: cut to 30
     s.uhr.Methode1();
     EXPECT_EQ(s.uhr.Status, 0);
     EXPECT_EQ(s.uhr.erg.StundenVor[0], 30);
-    EXPECT_TRUE(s.MeldungEnthaelt("30"));
+    EXPECT_TRUE(s.MeldungEnthaelt("Es werden nur die ersten 30 Stunden"));
 }
 
-TEST(Methode234, StundenListen) {
-    SplitUhr s;
-    s.uhr.opt.DefaultWerte = false;
+TEST(Methode234, StundenListenUndKuerzung) {
+    SplitUhr s(true);
     s.uhr.p.Mittelwert = 2;
     s.uhr.p.Anzahl = 1;
     s.Eingabe(1, {"7", "11.5", "13"});
     s.Eingabe(2, {"-2", "", "1"});
     s.Eingabe(3, {"15"}); // a single afternoon hour: the default list
     s.uhr.Methode234();
-    EXPECT_EQ(s.Spalte(1), (std::vector<std::string>{"  7.00", " 11.50", " 12.00"}));
-    EXPECT_EQ(s.Spalte(2), (std::vector<std::string>{"  2.00", "  1.00", "  1.00"}));
-    EXPECT_EQ(s.Spalte(3),
-              (std::vector<std::string>{" 13.00", " 14.00", " 15.00", " 16.00", " 17.00"}));
+    EXPECT_EQ(s.Spalte(1), (Liste{"  7.00", " 11.50", " 12.00"}));
+    EXPECT_EQ(s.Spalte(2), (Liste{"  2.00", "  1.00", "  1.00"}));
+    EXPECT_EQ(s.Spalte(3), (Liste{" 13.00", " 14.00", " 15.00", " 16.00", " 17.00"}));
     EXPECT_EQ(s.uhr.tab.StrGridEin.Zelle(2, 0), "Gewicht");
 
-    s.uhr.p.Mittelwert = 4; // no weights shown
-    s.uhr.Methode234();
-    EXPECT_TRUE(s.Spalte(2).empty());
-}
-
-TEST(Methode234, MehrAlsZwanzigStundenWerdenGekuerzt) {
-    SplitUhr s;
-    s.uhr.opt.DefaultWerte = false;
-    s.uhr.p.Mittelwert = 3;
-    s.uhr.p.Anzahl = 1;
-    std::vector<std::string> v;
+    s.uhr.p.Mittelwert = 4; // no weights shown; more than 20 hours are cut
+    Liste v;
     for (int k = 0; k < 25; ++k)
         v.push_back(std::to_string(4 + 0.25 * k));
     s.Eingabe(1, v);
     s.uhr.Methode234();
+    EXPECT_TRUE(s.Spalte(2).empty());
     EXPECT_EQ(s.uhr.erg.StundenVor[0], 20);
     EXPECT_EQ(s.Spalte(1).size(), 20u);
-    EXPECT_TRUE(s.MeldungEnthaelt("20"));
+    EXPECT_TRUE(s.MeldungEnthaelt("Es werden nur die ersten 20 Stunden"));
 }
 
 TEST(Methode234, FortschrittInReihenfolgeAufDemAufrufer) {
@@ -170,37 +135,24 @@ TEST(Methode234, FortschrittInReihenfolgeAufDemAufrufer) {
     EXPECT_FALSE(fremd);
 }
 
-TEST(Eingabe, NichtZahlenWerdenAbgewiesen) {
+TEST(Eingabe, NichtZahlenAbgewiesenUndHoppla) {
     SplitUhr s;
+    s.uhr.Methode0();
     EXPECT_TRUE(s.uhr.EingabeZelleSetzen(1, 1, "8,5"));
     EXPECT_EQ(s.uhr.tab.StrGridEin.Zelle(1, 1), "8.5");
-    s.uhr.tab.StrGridEin.Setze(1, 2, "9");
     EXPECT_FALSE(s.uhr.EingabeZelleSetzen(1, 2, "9x"));
     EXPECT_EQ(s.uhr.tab.StrGridEin.Zelle(1, 2), "");
     ASSERT_EQ(s.melder.eintraege.size(), 1u);
     EXPECT_EQ(s.melder.eintraege[0].text, "Fehlerhafte Eingabe !");
     EXPECT_TRUE(s.uhr.EingabeZelleSetzen(2, 1, ""));
     EXPECT_FALSE(s.uhr.EingabeZelleSetzen(0, 1, "5")); // the label column
-}
 
-TEST(Eingabe, HopplaLeertErgebnisseUndWaehltTabelle) {
-    SplitUhr s;
-    s.uhr.Methode0();
+    // Editing the table empties the results and selects the table's hours.
     s.uhr.hoppla();
     EXPECT_FALSE(s.uhr.opt.DefaultWerte);
     EXPECT_EQ(s.uhr.tab.StrGridDat.Zelle(0, 1), "");
     EXPECT_EQ(s.uhr.tab.StrGrid8b.Zelle(0, 1), "");
     EXPECT_FALSE(s.uhr.tab.StrMittel.Zelle(1, 1).empty());
-}
-
-TEST(Treiber, SplitRechnungUeberBtGoClick) {
-    SplitUhr s;
-    s.uhr.p.Mittelwert = 0;
-    s.uhr.opt.DefaultWerte = false;
-    s.Eingabe(1, {"10", "10"});
-    s.uhr.btGoClick();
-    EXPECT_EQ(s.uhr.Status, 21);
-    EXPECT_TRUE(s.MeldungEnthaelt("Die Stundeneingaben in der Tabelle sind falsch!"));
 }
 
 // Shadow of a vertical gnomon on a horizontal dial, from the Sun vector in

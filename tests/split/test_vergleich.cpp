@@ -80,7 +80,9 @@ DatumsFeld Erwartet(const Sonnenuhr& uhr, bool vormittag) {
     SplitDaten(f, uhr.p.Anzahl);
     const double p = (uhr.p.Breit - uhr.p.GnomInc) * Rad, q = (uhr.p.GnomInc - uhr.p.Incl) * Rad;
     for (int r = 1; r <= 12 * uhr.p.Anzahl; ++r) {
-        const int N = SplitTagNr(uhr, r);
+        int monat = 0, tag = 0;
+        SplitDatum(r, uhr.p.Anzahl, monat, tag);
+        const int N = TagNr(uhr.p.Jahr, monat, tag);
         tSkioraPoint& rec = f[r];
         if (uhr.p.Mittelwert == 0) {
             ZweiStundenPunkt(uhr, N, rec, H[1], H[2]);
@@ -206,33 +208,19 @@ TEST_P(AlleMethoden, GleichDerEinfachenRechnung) {
             s.Eingabe(3, {"13", "15.5", "18", "19"});
             s.Eingabe(4, {"", "3", "1", "1"});
         }
-        switch (methode) {
-        case 0:
-            s.uhr.Methode0();
-            break;
-        case 1:
-            s.uhr.Methode1();
-            break;
-        default:
-            s.uhr.Methode234();
-            break;
-        }
+        // The fine grid once, on the default dial.
+        s.uhr.opt.Genau = methode == 4 && &u == &Uhren[0];
+        s.uhr.btGoClick(); // the driver picks the method
         ASSERT_EQ(s.uhr.Status, 0);
         Vergleiche(s.uhr);
+        if (methode < 2) { // six marks a month fill 72 rows
+            EXPECT_EQ(s.uhr.tab.StrGridDat.Zelle(0, 72), "26.Dez ");
+            EXPECT_EQ(s.uhr.tab.StrGridDat.Zelle(7, 0), "  x-re. ");
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Split, AlleMethoden, ::testing::Values(0, 1, 2, 3, 4));
-
-TEST(Genau, FeinesGitterGleichDerEinfachenRechnung) {
-    SplitUhr s;
-    Setze(s, Uhren[0]);
-    s.uhr.p.Mittelwert = 4;
-    s.uhr.p.Anzahl = 1;
-    s.uhr.opt.Genau = true;
-    s.uhr.Methode234();
-    Vergleiche(s.uhr);
-}
 
 } // namespace
 } // namespace skiora::test
