@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 using namespace skiora;
 namespace fs = std::filesystem;
@@ -39,42 +40,28 @@ class KonfigDatei : public ::testing::Test {
     fs::path verz;
 };
 
-std::string AlsDatei(const std::vector<std::string>& zeilen, const char* ende) {
-    std::string s;
-    for (const auto& z : zeilen)
-        s += z + ende;
-    return s;
-}
-
 } // namespace
 
-TEST_F(KonfigDatei, ReadsLfAndCrLfAndTheWindowsCodePage) {
-    Schreibe("lf.ini", "2010\n47.5\nend");
-    Schreibe("crlf.ini", "2010\r\n47.5\r\n\xE4\r\n");
-    auto lf = config::ZeilenLaden(Pfad("lf.ini"));
-    auto crlf = config::ZeilenLaden(Pfad("crlf.ini"));
-    ASSERT_TRUE(lf && crlf);
-    EXPECT_EQ(*lf, (std::vector<std::string>{"2010", "47.5", "end"}));
-    EXPECT_EQ(*crlf, (std::vector<std::string>{"2010", "47.5", "\xC3\xA4"}));
-    EXPECT_FALSE(config::ZeilenLaden(Pfad("fehlt.ini")));
-    EXPECT_FALSE(config::ZeilenLaden(verz.string()));
-    Schreibe("leer.ini", "");
-    EXPECT_TRUE(config::ZeilenLaden(Pfad("leer.ini"))->empty());
-}
-
-TEST_F(KonfigDatei, SavingWritesCrLfAndAFailedSaveReportsAndKeepsTheOldFile) {
+TEST_F(KonfigDatei, FilesAreCrLfInTheCodePageAndAFailedSaveKeepsTheOldFile) {
     Sonnenuhr uhr;
     uhr.tab.StrGridEin.Setze(1, 1, "\xC3\xA4"); // not a number, but shows the encoding
     ASSERT_TRUE(config::KonfigurationSpeichern(uhr, Pfad("a.ini")));
     const std::string s = Lies("a.ini");
     EXPECT_EQ(s.substr(0, 17), "2002\r\n47.250000\r\n");
     EXPECT_NE(s.find("\r\n\xE4/\r\n"), std::string::npos);
+    EXPECT_EQ(config::ZeilenLaden(Pfad("a.ini")), config::KonfigurationSchreiben(uhr));
+    Schreibe("lf.ini", "2010\n47.5\nend");
+    EXPECT_EQ(config::ZeilenLaden(Pfad("lf.ini")),
+              (std::vector<std::string>{"2010", "47.5", "end"}));
+    Schreibe("leer.ini", "");
+    EXPECT_TRUE(config::ZeilenLaden(Pfad("leer.ini"))->empty());
+    EXPECT_FALSE(config::ZeilenLaden(Pfad("fehlt.ini")));
+    EXPECT_FALSE(config::ZeilenLaden(verz.string()));
 
     const std::string ziel = Pfad("fehlt/b.ini");
     EXPECT_FALSE(config::KonfigurationSpeichern(uhr, ziel));
     EXPECT_EQ(test::LetzteMeldung(uhr),
               ziel + " :  Datei kann nicht gespeichert werden! Schreibgeschützt?");
-
     fs::create_directory(Pfad("ordner.ini"));
     EXPECT_FALSE(config::KonfigurationSpeichern(uhr, Pfad("ordner.ini")));
     EXPECT_TRUE(fs::is_directory(Pfad("ordner.ini")));
@@ -82,76 +69,58 @@ TEST_F(KonfigDatei, SavingWritesCrLfAndAFailedSaveReportsAndKeepsTheOldFile) {
     int dateien = 0;
     for (auto& e : fs::directory_iterator(verz))
         dateien += e.is_regular_file();
-    EXPECT_EQ(dateien, 1);
+    EXPECT_EQ(dateien, 3);
 }
 
-TEST_F(KonfigDatei, LoadingAppliesTheFileAndReportsUnreadableOnes) {
+TEST_F(KonfigDatei, LoadingAppliesTheFileAndItsPanels) {
     Sonnenuhr uhr;
     uhr.ansicht.Zoom = 3;
-    auto z = test::Standardzeilen();
-    z[4] = "20.000000"; // Incl: no error graph
-    z[11] = "2";        // split analemma
-    Schreibe("a.ini", AlsDatei(z, "\r\n"));
+    // Incl 20: no error graph; a split analemma.
+    Schreibe("a.ini", test::AlsDatei(test::Zeilen({{5, "20.000000"}, {12, "2"}}), "\r\n"));
     EXPECT_TRUE(config::KonfigurationLaden(uhr, Pfad("a.ini")));
-    EXPECT_DOUBLE_EQ(uhr.p.Incl, 20);
-    EXPECT_TRUE(uhr.opt.SplitModus);
-    EXPECT_TRUE(uhr.anz.pSplitSichtbar);
+    EXPECT_TRUE(uhr.opt.SplitModus && uhr.anz.pSplitSichtbar);
     EXPECT_FALSE(uhr.anz.pErrGraphSichtbar);
-    EXPECT_EQ(uhr.ansicht.Zoom, 1);
     EXPECT_NEAR(uhr.SinGI, std::sin(70 * Rad), 1e-12);
-
-    EXPECT_FALSE(config::KonfigurationLaden(uhr, Pfad("fehlt.ini")));
-    EXPECT_EQ(test::LetzteMeldung(uhr), "Fehler beim Lesen der Datei!");
+    EXPECT_EQ(uhr.ansicht.Zoom, 1);
 }
 
 TEST_F(KonfigDatei, StartUpTakesSkioraIniThenStartAdtThenTheBuiltInDial) {
     const std::string verzeichnis = config::ProgVerz(Pfad("skiora"));
     EXPECT_EQ(verzeichnis, verz.string() + "/");
-    {
-        Sonnenuhr uhr;
-        auto e = config::StartKonfigurationLesen(uhr, verzeichnis);
-        EXPECT_EQ(e.quelle, config::StartQuelle::Keine);
-        EXPECT_EQ(uhr.opt.ExtraDatumText, "01/05");
-        EXPECT_EQ(uhr.opt.ExtraDatumName, "01. Mai");
-    }
+    Sonnenuhr keine, adt, ini, quelle;
+    EXPECT_EQ(config::StartKonfigurationLesen(keine, verzeichnis).quelle,
+              config::StartQuelle::Keine);
+    EXPECT_EQ(keine.opt.ExtraDatumText + keine.opt.ExtraDatumName, "01/0501. Mai");
     Schreibe("start.adt", "1999\n"); // an older, shorter file
-    {
-        Sonnenuhr uhr;
-        auto e = config::StartKonfigurationLesen(uhr, verzeichnis);
-        EXPECT_EQ(e.quelle, config::StartQuelle::StartAdt);
-        EXPECT_EQ(uhr.p.Jahr, 1999);
-    }
-    Sonnenuhr quelle;
+    EXPECT_EQ(config::StartKonfigurationLesen(adt, verzeichnis).quelle,
+              config::StartQuelle::StartAdt);
+    EXPECT_EQ(adt.p.Jahr, 1999);
     quelle.p.Jahr = 2050;
     quelle.sprache.Waehle(false);
     ASSERT_TRUE(config::StartKonfigurationSpeichern(quelle, verzeichnis));
     EXPECT_EQ(test::LetzteMeldung(quelle), "\"skiora.ini\" : File saved !");
-    {
-        Sonnenuhr uhr;
-        auto e = config::StartKonfigurationLesen(uhr, verzeichnis);
-        EXPECT_EQ(e.quelle, config::StartQuelle::SkioraIni);
-        EXPECT_TRUE(e.ok);
-        EXPECT_EQ(uhr.p.Jahr, 2050);
-        EXPECT_FALSE(uhr.sprache.SpracheDeutsch);
-    }
+    auto e = config::StartKonfigurationLesen(ini, verzeichnis);
+    EXPECT_EQ(e.quelle, config::StartQuelle::SkioraIni);
+    EXPECT_TRUE(e.ok);
+    EXPECT_EQ(ini.p.Jahr, 2050);
+    EXPECT_FALSE(ini.sprache.SpracheDeutsch);
     Sonnenuhr uhr;
-    const size_t vorher = test::MeldungsAnzahl(uhr);
+    const size_t vorher = test::Meldungen(uhr).size();
     EXPECT_FALSE(config::StartKonfigurationSpeichern(uhr, verz.string() + "/fehlt/"));
-    EXPECT_EQ(test::MeldungsAnzahl(uhr), vorher + 1); // the failure, no confirmation
+    EXPECT_EQ(test::Meldungen(uhr).size(), vorher + 1); // the failure, no confirmation
 }
 
 // A file saved by the program loads after a restart with identical tables.
 TEST_F(KonfigDatei, CommandLineRoundTripGivesIdenticalTables) {
     const std::string programm = SKIORA_BINARY_DIR "/skiora";
     if (!fs::exists(programm)) GTEST_SKIP() << "skiora not built";
-    auto z = test::Standardzeilen();
-    z[0] = "2004";
-    z[1] = "-33.870000";
-    z[4] = "10.000000";
-    z[10] = "4";
-    z[18] = "29/02";
-    z[20] = "English";
-    Schreibe("ein.ini", AlsDatei(z, "\n"));
+    auto z = test::Zeilen({{1, "2004"},
+                           {2, "-33.870000"},
+                           {5, "10.000000"},
+                           {11, "4"},
+                           {19, "29/02"},
+                           {21, "English"}});
+    Schreibe("ein.ini", test::AlsDatei(z, "\n"));
     auto lauf = [&](const std::string& konfig, const std::string& endung) {
         std::string befehl =
             programm + " " + Pfad(konfig) + " --save-config " + Pfad("aus" + endung + ".ini");
@@ -175,7 +144,7 @@ TEST_F(KonfigDatei, CommandLineRoundTripGivesIdenticalTables) {
     EXPECT_NE(lauf("fehlt.ini", "3"), 0);
     EXPECT_NE(Lies("fehler3.txt").find("Fehler beim Lesen der Datei!"), std::string::npos);
     z[1] = "120";
-    Schreibe("falsch.ini", AlsDatei(z, "\r\n"));
+    Schreibe("falsch.ini", test::AlsDatei(z, "\r\n"));
     EXPECT_NE(lauf("falsch.ini", "4"), 0);
     EXPECT_NE(Lies("fehler4.txt").find("Error during File Input!"), std::string::npos);
     // ... and the outputs still show what was applied: line 1 (the year) yes,

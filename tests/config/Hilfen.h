@@ -3,7 +3,9 @@
 #include "config/Konfiguration.h"
 #include "core/Sonnenuhr.h"
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace skiora::test {
@@ -13,14 +15,27 @@ inline std::vector<std::string> Standardzeilen() {
     return config::KonfigurationSchreiben(uhr);
 }
 
-inline std::string LetzteMeldung(Sonnenuhr& uhr) {
-    auto* s = dynamic_cast<SammelMelder*>(&uhr.melder());
-    return s && !s->eintraege.empty() ? s->eintraege.back().text : "";
+// The default file with some lines (numbered from 1) replaced.
+inline std::vector<std::string> Zeilen(std::initializer_list<std::pair<int, const char*>> neu) {
+    auto z = Standardzeilen();
+    for (auto [nr, text] : neu)
+        z[nr - 1] = text;
+    return z;
 }
 
-inline size_t MeldungsAnzahl(Sonnenuhr& uhr) {
-    auto* s = dynamic_cast<SammelMelder*>(&uhr.melder());
-    return s ? s->eintraege.size() : 0;
+inline const std::vector<SammelMelder::Eintrag>& Meldungen(Sonnenuhr& uhr) {
+    return dynamic_cast<SammelMelder&>(uhr.melder()).eintraege;
+}
+
+inline std::string LetzteMeldung(Sonnenuhr& uhr) {
+    return Meldungen(uhr).empty() ? "" : Meldungen(uhr).back().text;
+}
+
+inline std::string AlsDatei(const std::vector<std::string>& zeilen, const char* ende) {
+    std::string s;
+    for (const auto& z : zeilen)
+        s += z + ende;
+    return s;
 }
 
 } // namespace skiora::test

@@ -11,7 +11,7 @@ namespace {
 constexpr int Deutsch = 1;
 constexpr int Englisch = 2;
 
-// Non-empty entries in nr = erster..letzter of one language.
+// Non-empty entries in nr = erster..letzter.
 int ZaehleGefuellte(const std::function<std::string(int)>& text, int erster, int letzter) {
     int n = 0;
     for (int nr = erster; nr <= letzter; ++nr)
@@ -30,42 +30,20 @@ TEST(Texte, BlanksAndEscapesAreKeptExactly) {
     EXPECT_EQ(Meldung(Deutsch, 33),
               " fehlt. (Weitere Information im Menü \r\"Hilfe / Hilfe Index\" "
               "unter dem Stichwort INI-Datei!");
-    EXPECT_EQ(TextTabelle1(Deutsch, 19),
-              "Kein Ausdruck möglich,\n\rweil keine Tabelle angezeigt wird!");
     EXPECT_EQ(TextTabelle1(Englisch, 19),
               "Cannot print table!\n\rNo table but graphic is displayed!");
-    EXPECT_EQ(TextTabelle1(Englisch, 30), "HPGL-graphics file (*.plt)|*.plt|dxf-Graphics file "
-                                          "(*.dxf)|*.dxf|All Files (*.*)|*.*");
-    EXPECT_EQ(TextTabelle2(Deutsch, 14), " am 1/6/11/16/21/26\"");
-    EXPECT_EQ(TextTabelle2(Englisch, 14), " on 1/6/11/16/21/26");
+    EXPECT_EQ(TextTabelle2(Deutsch, 14),
+              " am 1/6/11/16/21/26\""); // the stray quote is the program's
     EXPECT_EQ(TextTabelle2(Deutsch, 57), "  x-re. ");
-    EXPECT_EQ(TextTabelle2(Englisch, 118),
-              "      Civil Time = Local Apparent Time - Value in Table");
     EXPECT_EQ(TitelText(Deutsch, Titel::Warnung), "SKIORA.EXE  -  Warnung!");
     EXPECT_EQ(TitelText(Englisch, Titel::Warnung), "SKIORA.EXE - Warning!");
-    EXPECT_EQ(TitelText(Englisch, Titel::Tabelle), "SKIORA.EXE - Save Table");
+    EXPECT_STREQ(MonatsNamen[1], "Jan");
+    EXPECT_STREQ(MonatsNamen[12], "Dez");
 }
 
-TEST(Texte, EmptyEntriesAndOutOfRangeGiveEmptyText) {
-    for (int nr : {0, 30, 39, 40, 41, 43, 44, 46, 47, 49})
-        EXPECT_EQ(Meldung(Englisch, nr), "") << nr;
-    for (int nr : {9, 10, 65, 71, 76, 83, 98, 99, 101, 109, 110})
-        EXPECT_EQ(TextTabelle2(Deutsch, nr), "") << nr;
-    EXPECT_EQ(Meldung(Deutsch, -1), "");
-    EXPECT_EQ(Meldung(Deutsch, 57), "");
-    EXPECT_EQ(TextTabelle1(Deutsch, 0), "");
-    EXPECT_EQ(TextTabelle1(Deutsch, 31), "");
-    EXPECT_EQ(TextTabelle2(Englisch, -1), "");
-    EXPECT_EQ(TextTabelle2(Englisch, 119), "");
-    EXPECT_EQ(TextTabelle1(Deutsch, 1), " Tabelle der Zeitgleichung");
-    EXPECT_EQ(TextTabelle2(Deutsch, 0), " N&ord");
-    // Only 1 and 2 are languages; another index must not reach a neighbouring text.
-    EXPECT_EQ(Meldung(0, 2), "");
-    EXPECT_EQ(TextTabelle2(3, 0), "");
-}
-
-// Counts of the non-empty entries of every table, so that a lost line shows.
-TEST(Texte, TablesAreComplete) {
+// Counts of the non-empty entries of every table, so that a lost line shows;
+// the first entries and the ends catch an index shifted by one.
+TEST(Texte, TablesAreCompleteAndEndWhereTheyShould) {
     for (int s : {Deutsch, Englisch}) {
         EXPECT_EQ(ZaehleGefuellte([s](int n) { return Meldung(s, n); }, 0, 56), 47);
         EXPECT_EQ(ZaehleGefuellte([s](int n) { return TextTabelle1(s, n); }, 1, 30), 30);
@@ -73,66 +51,48 @@ TEST(Texte, TablesAreComplete) {
     }
     EXPECT_EQ(ZaehleGefuellte([](int id) { return LadeText(id); }, 0, 999), 72);
     EXPECT_EQ(ZaehleGefuellte([](int id) { return LadeText(id); }, 2000, 2999), 72);
+    EXPECT_EQ(TextTabelle1(Deutsch, 1), " Tabelle der Zeitgleichung");
+    EXPECT_EQ(TextTabelle2(Deutsch, 0), " N&ord");
+    for (const std::string& t :
+         {Meldung(Deutsch, -1), Meldung(Deutsch, 57), TextTabelle1(Deutsch, 0),
+          TextTabelle1(Deutsch, 31), TextTabelle2(Englisch, -1), TextTabelle2(Englisch, 119),
+          Meldung(0, 2), TextTabelle2(3, 0)})
+        EXPECT_EQ(t, "");
 }
 
-TEST(Texte, LadeTextFollowsTheLanguage) {
+TEST(Texte, LadeTextFollowsTheLanguageAndDropsAmpersands) {
     Sprachzustand s;
     EXPECT_EQ(LadeText(s, 103), "geogr. Breite");
-    EXPECT_EQ(LadeText(s, 98), "Halbachsen a||b");
-    s.Waehle(false);
-    EXPECT_EQ(s.Sprache, 2);
-    EXPECT_EQ(s.TextOffset, 2000);
-    EXPECT_EQ(LadeText(s, 103), "Latitude");
-    EXPECT_EQ(LadeText(s, 16), "&New Calculation");
-    EXPECT_EQ(LadeText(2124), "               calculates analemmatic sundials");
-    for (int id : {0, 11, 18, 221, 999, 1001, 2011, 3000, -5})
-        EXPECT_EQ(LadeText(id), "") << id;
-    // English ids without a German twin do not exist either.
-    EXPECT_EQ(LadeText(s, 40 + 2000), "");
-}
-
-TEST(Texte, LadeTextOhneKuerzelDropsEveryAmpersand) {
-    Sprachzustand s;
     EXPECT_EQ(LadeText(s, 2), "&Speichern...");
     EXPECT_EQ(LadeTextOhneKuerzel(s, 2), "Speichern...");
     s.Waehle(false);
+    EXPECT_EQ(s.Sprache, 2);
+    EXPECT_EQ(LadeText(s, 103), "Latitude");
     EXPECT_EQ(LadeTextOhneKuerzel(s, 7), "  Close");
     for (int id = 1; id < 1000; ++id)
         EXPECT_EQ(LadeTextOhneKuerzel(s, id).find('&'), std::string::npos) << id;
+    // Absent ids, and English ids without a German twin, give nothing.
+    for (int id : {0, 11, 999, 1001, 2011, 3000, -5})
+        EXPECT_EQ(LadeText(id), "") << id;
+    EXPECT_EQ(LadeText(s, 40 + 2000), "");
 }
 
-TEST(Texte, TexteListeGivesTheRangeInOrder) {
+TEST(Texte, TexteListeAndMenuTexte) {
     EXPECT_EQ(TexteListe(Englisch, 11, 14),
               (std::vector<std::string>{" 1 per month", " 2 per month (1/15)",
                                         " 3 per month (1/11/21)", " on 1/6/11/16/21/26"}));
-    EXPECT_EQ(TexteListe(Deutsch, 23, 24), (std::vector<std::string>{"Vormittag", "Nachmittag"}));
-    const auto split = TexteListe(Deutsch, 68, 73);
-    ASSERT_EQ(split.size(), 6u);
-    EXPECT_EQ(split[3], "");
+    EXPECT_EQ(TexteListe(Deutsch, 68, 73).at(3), ""); // empty items keep their place
     EXPECT_EQ(TexteListe(Deutsch, 5, 4).size(), 0u);
     // A range past either end is cut to the table.
     EXPECT_EQ(TexteListe(Deutsch, 117, 130).size(), 2u);
     EXPECT_EQ(TexteListe(Deutsch, -3, 0), (std::vector<std::string>{" N&ord"}));
-}
 
-TEST(Texte, MenuTexteInMenuOrder) {
     const auto& de = MenuTexte(true);
     const auto& en = MenuTexte(false);
     EXPECT_EQ(de[0], "  &Datei  ");
     EXPECT_EQ(en[0], "  &Files  ");
-    EXPECT_EQ(de[8], "Größe anpassen (Reset)");
-    EXPECT_EQ(en[12], "&Language");
     EXPECT_EQ(de[17], " &About   ");
     EXPECT_EQ(en[17], "  &About  ");
-    EXPECT_EQ(de[18], "");
-    EXPECT_EQ(en[18], "");
     EXPECT_EQ(ZaehleGefuellte([&](int i) { return de[i]; }, 0, 18), 18);
     EXPECT_EQ(ZaehleGefuellte([&](int i) { return en[i]; }, 0, 18), 18);
-}
-
-TEST(Texte, MonatsNamen) {
-    EXPECT_STREQ(MonatsNamen[1], "Jan");
-    EXPECT_STREQ(MonatsNamen[5], "Mai");
-    EXPECT_STREQ(MonatsNamen[10], "Okt");
-    EXPECT_STREQ(MonatsNamen[12], "Dez");
 }
