@@ -15,19 +15,10 @@ namespace {
 bool IstMonat(const std::string& s) {
     return s.rfind("01.", 0) == 0;
 }
-
-std::vector<const Operation*> Linien(const AufzeichnungsLeinwand& lw, Farbe f) {
-    std::vector<const Operation*> r;
-    for (const auto* l : lw.Linien())
-        if (l->stift.farbe == f) r.push_back(l);
-    return r;
-}
 } // namespace
 
 TEST(Datumsskala, WechseltAm21JuniDieSeite) {
-    auto u = Uhr(false);
-    u->p.Arten = 0;
-    u->btGoClick();
+    auto u = Uhr([](Sonnenuhr& s) { s.p.Arten = 0; });
     AufzeichnungsLeinwand lw;
     Zeichne(*u, lw);
     const int cx = u->rahmen.PlotCentreX;
@@ -42,24 +33,17 @@ TEST(Datumsskala, WechseltAm21JuniDieSeite) {
         if (nachSonnenwende) {
             EXPECT_GT(t->x1, cx) << e.name;
             EXPECT_EQ(t->schrift.farbe, farben::Rot) << e.name;
-            ++rechts;
         } else {
             EXPECT_LT(t->x1 + lw.TextWidth(e.name), cx) << e.name;
             EXPECT_EQ(t->schrift.farbe, farben::Gruen) << e.name;
-            ++links;
         }
+        ++(nachSonnenwende ? rechts : links);
     }
     EXPECT_EQ(links, 6);  // January to June
     EXPECT_EQ(rechts, 6); // July to December
-    // The ticks: green ones to the left of the axis, red ones to the right.
-    for (const auto* l : Linien(lw, farben::Gruen))
-        EXPECT_EQ(l->x2, cx - 15);
-    EXPECT_FALSE(Linien(lw, farben::Rot).empty());
-    for (const auto* l : Linien(lw, farben::Rot))
-        EXPECT_EQ(l->x2, cx + 15);
 }
 
-TEST(Analemma, NurSechsMonatsanfaengeBenannt) {
+TEST(Analemma, NurSechsMonatsanfaengeBenanntGnomonAufDerMittagslinie) {
     auto u = Uhr(); // the default dial draws the analemma
     ASSERT_EQ(u->p.Arten, 1);
     AufzeichnungsLeinwand lw;
@@ -68,18 +52,22 @@ TEST(Analemma, NurSechsMonatsanfaengeBenannt) {
     for (const auto* t : lw.Texte())
         benannt += IstMonat(t->text);
     EXPECT_EQ(benannt, 6);
-    int monatsPunkte = 0, punkte = 0;
+    int punkte = 0;
     for (int k = 1; k <= 36; ++k) {
         const auto& e = u->erg.DatumsPunkte[static_cast<std::size_t>(k)];
-        const Pos q =
-            Abbilden(u->rahmen.PlotCentreX, u->rahmen.PlotCentreY, u->rahmen.Massstab, e.x, e.y);
         const bool monat = IstMonat(e.name);
-        monatsPunkte += monat;
-        punkte += lw.HatKreis(static_cast<int>(q.x), static_cast<int>(q.y), monat ? 3 : 2,
-                              monat ? farben::Rot : farben::Weiss);
+        punkte += HatKreis(
+            lw,
+            Abbilden(u->rahmen.PlotCentreX, u->rahmen.PlotCentreY, u->rahmen.Massstab, e.x, e.y),
+            monat ? 3 : 2, monat ? farben::Rot : farben::Weiss);
     }
-    EXPECT_EQ(monatsPunkte, 12);
     EXPECT_EQ(punkte, 36);
+    // One gnomon triangle, its tip on the noon line.
+    const int cx = u->rahmen.PlotCentreX;
+    int spitzen = 0;
+    for (const auto* l : Linien(lw, farben::Schwarz))
+        spitzen += l->x1 == cx && l->x2 == cx + 7 && l->y2 == l->y1 - 7;
+    EXPECT_EQ(spitzen, 1);
 }
 
 namespace {
@@ -114,8 +102,12 @@ TEST(Doppelanalemma, UnbrauchbareTeileImBildhintergrund) {
             const auto& e = u->erg.SplitVor1[static_cast<std::size_t>(k)];
             return Abbilden(cx, u->rahmen.PlotCentreY, u->rahmen.Massstab, e.x, e.y);
         };
-        // Segments into and out of April and May are grey, the others green.
-        for (int k = 2; k <= 12; ++k) {
+        for (int k = 1; k <= 12; ++k) {
+            // Month dots: red when usable, hollow when not.
+            const bool gut = k != 4 && k != 5;
+            EXPECT_TRUE(HatKreis(lw, pos(k), 3, gut ? farben::Rot : farben::Weiss)) << k;
+            if (k == 1) continue;
+            // Segments into and out of April and May are grey, the others green.
             const Pos a = pos(k - 1), b = pos(k);
             const Operation* seg = nullptr;
             for (const auto* l : lw.Linien())
@@ -124,14 +116,6 @@ TEST(Doppelanalemma, UnbrauchbareTeileImBildhintergrund) {
             const bool grau = k >= 4 && k <= 6;
             EXPECT_EQ(seg->stift.farbe, grau ? farben::Bildhintergrund : farben::Gruen) << k;
         }
-        // Month dots: red when usable, hollow and grey when not.
-        for (int k = 1; k <= 12; ++k) {
-            const Pos q = pos(k);
-            const bool gut = k != 4 && k != 5;
-            EXPECT_TRUE(lw.HatKreis(static_cast<int>(q.x), static_cast<int>(q.y), 3,
-                                    gut ? farben::Rot : farben::Weiss))
-                << k;
-        }
     }
 }
 
@@ -139,21 +123,21 @@ TEST(Schattenweg, SpringtBeiXNullZurNachmittagshaelfte) {
     auto u = SplitUhr();
     u->opt.StdVon = 11;
     u->opt.StdBis = 13; // Lph 2: nine entries, a quarter hour apart
-    u->erg.SchattenPunkte = PunktFeld{};
+    auto& S = u->erg.SchattenPunkte;
+    S = PunktFeld{};
     for (int k = 1; k <= 9; ++k) {
-        auto& e = u->erg.SchattenPunkte[static_cast<std::size_t>(k)];
+        auto& e = S[static_cast<std::size_t>(k)];
         e.x = -1.1 + 0.3 * (k - 1);
         e.y = 0.8 - 0.2 * e.x;
         e.zeit = 11 + 0.25 * (k - 1);
     }
-    // The first two entries have no shadow: the pen only moves there.
-    u->erg.SchattenPunkte[1].x = u->erg.SchattenPunkte[1].y = KeinSchatten;
+    // The first entry has no shadow: the pen only moves there.
+    S[1].x = S[1].y = KeinSchatten;
     AufzeichnungsLeinwand lw;
     Zeichne(*u, lw);
     const auto weg = Linien(lw, farben::Maroon);
     // Entries 2..9 have a shadow: 7 segments, one of them split in two.
     ASSERT_EQ(weg.size(), 8u);
-    const auto& S = u->erg.SchattenPunkte;
     // Entry 4 (x = -0.2) is the last morning point, entry 5 (x = 0.1) the first afternoon one.
     const double y0 = S[4].y + (S[5].y - S[4].y) / (S[5].x - S[4].x) * (0 - S[4].x);
     const int ys = u->rahmen.PlotCentreY - Naechste(y0 * u->rahmen.Massstab);
@@ -162,25 +146,20 @@ TEST(Schattenweg, SpringtBeiXNullZurNachmittagshaelfte) {
     EXPECT_EQ(weg[2]->y2, ys);
     EXPECT_EQ(weg[3]->x1, R);
     EXPECT_EQ(weg[3]->y1, ys);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_LE(weg[static_cast<std::size_t>(i)]->x2, L);
-    for (std::size_t i = 3; i < weg.size(); ++i)
-        EXPECT_GE(weg[i]->x1, R);
-    // Hour dots at 11 and 12 o'clock (11 has no shadow), each on its own half.
-    const Pos zwoelf = Abbilden(R, u->rahmen.PlotCentreY, u->rahmen.Massstab, S[5].x, S[5].y);
-    EXPECT_TRUE(
-        lw.HatKreis(static_cast<int>(zwoelf.x), static_cast<int>(zwoelf.y), 2, farben::Weiss));
+    for (std::size_t i = 0; i < weg.size(); ++i)
+        EXPECT_TRUE(i < 3 ? weg[i]->x2 <= L : weg[i]->x1 >= R) << i;
+    // The 12 o'clock dot on the afternoon half (11 has no shadow).
+    EXPECT_TRUE(HatKreis(lw, Abbilden(R, u->rahmen.PlotCentreY, u->rahmen.Massstab, S[5].x, S[5].y),
+                         2, farben::Weiss));
 }
 
 namespace {
 std::unique_ptr<Sonnenuhr> KonstruktionsUhr(int tag, int monat) {
-    auto u = Uhr(false);
-    u->anz.ChBRiseSetHaken = true;
-    u->anz.ChBRiseSetAktiv = true;
-    u->opt.ExtraTag = static_cast<std::int16_t>(tag);
-    u->opt.ExtraMonat = static_cast<std::int16_t>(monat);
-    u->btGoClick();
-    return u;
+    return Uhr([&](Sonnenuhr& u) {
+        u.anz.ChBRiseSetHaken = u.anz.ChBRiseSetAktiv = true;
+        u.opt.ExtraTag = static_cast<std::int16_t>(tag);
+        u.opt.ExtraMonat = static_cast<std::int16_t>(monat);
+    });
 }
 
 bool HatLimeEllipse(const AufzeichnungsLeinwand& lw) {
@@ -190,16 +169,25 @@ bool HatLimeEllipse(const AufzeichnungsLeinwand& lw) {
 }
 } // namespace
 
-TEST(Aufgangskonstruktion, KreisUndErsatzlinieNaheDerTagundnachtgleiche) {
-    // 1 May: an ordinary circle through the gnomon position.
+TEST(Aufgangskonstruktion, KreisErsatzlinieUndAbgeschaltetesKaestchen) {
+    // 1 May: an ordinary circle through the gnomon position, with its caption.
     auto u = KonstruktionsUhr(1, 5);
+    const std::string titel = lang::TextTabelle2(1, 36) + u->opt.ExtraDatumName;
     AufzeichnungsLeinwand lw;
     Zeichne(*u, lw);
     EXPECT_TRUE(HatLimeEllipse(lw));
-    EXPECT_NE(lw.FindeText(lang::TextTabelle2(1, 36) + u->opt.ExtraDatumName), nullptr);
+    EXPECT_NE(lw.FindeText(titel), nullptr);
+    // A disabled box shows neither (the box follows MarkRiseSet).
+    u->anz.ChBRiseSetAktiv = false;
+    AufzeichnungsLeinwand aus;
+    Zeichne(*u, aus);
+    EXPECT_FALSE(HatLimeEllipse(aus));
+    EXPECT_EQ(aus.FindeText(titel), nullptr);
+    EXPECT_NE(aus.FindeText("tavi"), nullptr);
 
     // Around the equinox the circle grows beyond the coordinate range and a
-    // horizontal line through the gnomon position replaces it.
+    // horizontal line through the gnomon position replaces it, across the
+    // picture's width (it was once drawn with the height).
     int ersetzt = 0;
     for (int tag = 17; tag <= 24; ++tag) {
         auto v = KonstruktionsUhr(tag, 3);
@@ -217,29 +205,15 @@ TEST(Aufgangskonstruktion, KreisUndErsatzlinieNaheDerTagundnachtgleiche) {
     EXPECT_GE(ersetzt, 1);
 }
 
-TEST(Aufgangskonstruktion, OhneAufgangOderBeiNullDeklinationWeggelassen) {
-    auto u = Uhr();
+TEST(Aufgangskonstruktion, OhneAufgangWeggelassenRadienMeldungNurEinmal) {
+    auto u = KonstruktionsUhr(1, 5);
     Kreisdaten k;
     EXPECT_FALSE(AufgangsKreis(*u, 90, 47.25, 0, k));
     EXPECT_FALSE(AufgangsKreis(*u, 90, 80, 20, k)); // midnight sun: no sunrise
     EXPECT_TRUE(AufgangsKreis(*u, 90, 47.25, 15, k));
     EXPECT_GT(k.R, 0);
-    // A horizontal dial: the two radii agree, nothing is reported.
-    EXPECT_NEAR(k.R, k.R2, 1e-6);
-}
+    EXPECT_NEAR(k.R, k.R2, 1e-6); // a horizontal dial: the two radii agree
 
-TEST(Aufgangskonstruktion, AbgeschaltetesKaestchenZeigtNichts) {
-    auto u = KonstruktionsUhr(1, 5);
-    u->anz.ChBRiseSetAktiv = false;
-    AufzeichnungsLeinwand lw;
-    Zeichne(*u, lw);
-    EXPECT_FALSE(HatLimeEllipse(lw));
-    EXPECT_EQ(lw.FindeText(lang::TextTabelle2(1, 36) + u->opt.ExtraDatumName), nullptr);
-    EXPECT_NE(lw.FindeText("tavi"), nullptr);
-}
-
-TEST(Aufgangskonstruktion, RadienMeldungNurEinmalJeUhr) {
-    auto u = KonstruktionsUhr(1, 5);
     // An inclined plane makes the two radii disagree; the box is left enabled
     // (the window would disable it) so that the check runs.
     u->p.Incl = 20;
@@ -253,15 +227,4 @@ TEST(Aufgangskonstruktion, RadienMeldungNurEinmalJeUhr) {
     for (const auto& e : m.eintraege)
         radien += e.text.rfind("Radien verschieden: ", 0) == 0;
     EXPECT_EQ(radien, 1);
-}
-
-TEST(Gnomon, DreieckAufDerMittagslinie) {
-    auto u = Uhr();
-    AufzeichnungsLeinwand lw;
-    Zeichne(*u, lw);
-    const int cx = u->rahmen.PlotCentreX;
-    int spitzen = 0;
-    for (const auto* l : Linien(lw, farben::Schwarz))
-        spitzen += l->x1 == cx && l->x2 == cx + 7 && l->y2 == l->y1 - 7;
-    EXPECT_EQ(spitzen, 1);
 }

@@ -49,24 +49,15 @@ int Skiora(const std::string& argumente, std::string* meldungen = nullptr) {
     return status;
 }
 
-// A configuration of the default dial with another date marking and count.
-void Konfig(const std::string& pfad, int arten, int anzahl, const std::string& sprache) {
-    const std::vector<std::string> z = {"2002",      "47.250000",
-                                        "-9.590000", "-15.000000",
-                                        "0.000000",  "90.000000",
-                                        "1.700000",  "2.750000",
-                                        "20.200000", std::to_string(anzahl),
-                                        "2",         std::to_string(arten),
-                                        "0",         "5",
-                                        "21",        "8",
-                                        "19",        "1",
-                                        "01/05",     "1",
-                                        sprache,     "nn",
-                                        "",          "",
-                                        "",          ""};
+// The default dial as a split dial (Arten 2) with six date marks a month.
+void SplitKonfig(const std::string& pfad) {
+    const std::string zeilen = "2002|47.250000|-9.590000|-15.000000|0.000000|90.000000|1.700000|"
+                               "2.750000|20.200000|6|2|2|0|5|21|8|19|1|01/05|1|Deutsch|nn||||";
     std::ofstream f(pfad, std::ios::binary);
-    for (const auto& zeile : z)
+    std::stringstream ein(zeilen);
+    for (std::string zeile; std::getline(ein, zeile, '|');)
         f << zeile << "\r\n";
+    f << "\r\n";
 }
 
 // pdftotext spaces words by their position; compare with single blanks.
@@ -97,7 +88,6 @@ TEST(PdfDruck, UhrAufEinerQuerformatseiteMitTitelUndLegende) {
     ASSERT_TRUE(fs::exists(v / "uhr.pdf"));
     EXPECT_FALSE(fs::exists(v / "uhr.pdf.part")) << "the temporary file is renamed into place";
     const std::string info = Ausgabe("pdfinfo '" + (v / "uhr.pdf") + "'");
-    EXPECT_NE(Eng(info).find("Pages: 1 "), std::string::npos) << info;
     EXPECT_NE(info.find("842 x 595 pts (A4)"), std::string::npos) << info; // landscape
     const auto seiten = Seiten(v / "uhr.pdf");
     ASSERT_EQ(seiten.size(), 1u);
@@ -116,7 +106,7 @@ TEST(PdfDruck, UhrAufEinerQuerformatseiteMitTitelUndLegende) {
 
 TEST(PdfDruck, ListenEinerGeteiltenUhrMitFortsetzung) {
     Verzeichnis v;
-    Konfig(v / "split.ini", 2, 6, "Deutsch");
+    SplitKonfig(v / "split.ini");
     std::string meldungen;
     ASSERT_EQ(Skiora("'" + (v / "split.ini") + "' --lists-pdf " + (v / "listen.pdf"), &meldungen),
               0)

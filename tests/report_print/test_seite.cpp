@@ -1,5 +1,6 @@
 // The page geometry of the printed dial and the finish of its page.
-#include "Hilfe.h"
+#include "core/Zahlen.h"
+#include "draw/AufzeichnungsLeinwand.h"
 #include "draw/Zeichnung.h"
 #include "report/Seite.h"
 
@@ -44,10 +45,9 @@ TEST(Seitenrand, FuenfMillimeterRaenderZentrierenDasBild) {
     EXPECT_EQ(u.SeiteHoehe, 2100 - 2 * 100 - 2);
     EXPECT_EQ(u.SeiteLinks, 1); // (2970 - 2668) div 2 - 150
     // A legend band too small for the offset gives V = 0 and n = 4.
-    Seitengeometrie eng = g;
-    eng.SeiteHoehe = 1800;
-    EXPECT_EQ(LegendenLage(eng).V, 0);
-    EXPECT_EQ(LegendenLage(eng).n, 4);
+    g.SeiteHoehe = 1800;
+    EXPECT_EQ(LegendenLage(g).V, 0);
+    EXPECT_EQ(LegendenLage(g).n, 4);
     // A printer that reports nothing does not divide by zero.
     const Seitengeometrie n = SeitenRand({});
     EXPECT_EQ(n.SeiteBreite, 2820);
@@ -55,30 +55,40 @@ TEST(Seitenrand, FuenfMillimeterRaenderZentrierenDasBild) {
     EXPECT_EQ(n.SeiteLinks, 75);
 }
 
+// The default dial printed on the 5 mm page.
 struct Papier {
-    std::unique_ptr<Sonnenuhr> uhr = test::Uhr();
-    Seitengeometrie g;
+    Sonnenuhr uhr;
+    Seitengeometrie g = SeitenRand(FuenfMillimeter());
     AufzeichnungsLeinwand lw;
     Papier() {
-        g = SeitenRand(FuenfMillimeter());
+        uhr.Modusumschaltung();
+        uhr.Abgeleitet();
+        uhr.btGoClick();
         g.SeiteUhrHoehe = UhrHoehe(g.SeiteBreite);
     }
-    void Drucke(int schirmBreite = 1000) {
+    void Drucke() {
         lw.Leeren();
-        draw::ZeichneUhr(*uhr, lw, PapierZiel(*uhr, g, schirmBreite));
+        draw::ZeichneUhr(uhr, lw, PapierZiel(uhr, g, 1000));
     }
 };
 
 TEST(Seitenrand, SchirmverschiebungWirdAnteiligGedruckt) {
     Papier p;
     p.Drucke();
-    const int x0 = p.uhr->rahmen.PlotCentreX, y0 = p.uhr->rahmen.PlotCentreY;
+    const int x0 = p.uhr.rahmen.PlotCentreX, y0 = p.uhr.rahmen.PlotCentreY;
     EXPECT_EQ(x0, p.g.SeiteLinks + p.g.SeiteBreite / 2);
-    p.uhr->ansicht.DeltaX = 100; // a tenth of a 1000 pixel picture
-    p.uhr->ansicht.DeltaY = -50;
-    p.Drucke(1000);
-    EXPECT_EQ(p.uhr->rahmen.PlotCentreX - x0, p.g.SeiteBreite / 10);
-    EXPECT_EQ(p.uhr->rahmen.PlotCentreY - y0, -p.g.SeiteBreite / 20);
+    EXPECT_EQ(y0, p.g.SeiteOben + Naechste(1.1 * (1709 / 2)));
+    p.uhr.ansicht.DeltaX = 100; // a tenth of a 1000 pixel picture
+    p.uhr.ansicht.DeltaY = -50;
+    p.Drucke();
+    EXPECT_EQ(p.uhr.rahmen.PlotCentreX - x0, p.g.SeiteBreite / 10);
+    EXPECT_EQ(p.uhr.rahmen.PlotCentreY - y0, -p.g.SeiteBreite / 20);
+
+    // A refused dial leaves the page empty, without frame or legend.
+    p.uhr.p.GnomWinkel = 5; // 5 degrees from the plane
+    p.uhr.Abgeleitet();
+    p.Drucke();
+    EXPECT_TRUE(p.lw.ops.empty());
 }
 
 TEST(Seitenabschluss, RahmenTitelUndLegendeNachDemBild) {
@@ -97,12 +107,19 @@ TEST(Seitenabschluss, RahmenTitelUndLegendeNachDemBild) {
     EXPECT_EQ(breite->x1, links + 190);
     EXPECT_EQ(breite->y1, 1998 + oben - V - 5 * u);
     const auto* achsen =
-        p.lw.FindeText("Halbachsen a||b = 2.75 ||" + ZahlText(5, 2, p.uhr->Klein) + ";");
+        p.lw.FindeText("Halbachsen a||b = 2.75 ||" + ZahlText(5, 2, p.uhr.Klein) + ";");
     ASSERT_NE(achsen, nullptr);
-    EXPECT_EQ(achsen->x1, links + 190);
     EXPECT_EQ(achsen->y1, 1998 + oben - V - 2 * u);
     EXPECT_NE(p.lw.FindeText("Berechnung fuer Jahr= 2002"), nullptr);
     EXPECT_EQ(p.lw.FindeText("Gnomon Neigung=  0.00")->x1, links + 1990);
+    // Paper sizes of the dial: radius 7 for full hours, the signature above the legend band.
+    const auto& e = p.uhr.erg.StundenPunkte[1];
+    const auto q = draw::Abbilden(p.uhr.rahmen.PlotCentreX, p.uhr.rahmen.PlotCentreY,
+                                  p.uhr.rahmen.Massstab, e.x, e.y);
+    EXPECT_TRUE(p.lw.HatKreis(static_cast<int>(q.x), static_cast<int>(q.y), 7, draw::farben::Rot));
+    const auto* sig = p.lw.FindeText("tavi");
+    ASSERT_NE(sig, nullptr);
+    EXPECT_EQ(sig->y1, oben + B - V - sig->schrift.hoehe - 3);
 
     // The frame is black and hollow; the separator lies V above the dial's foot.
     const auto rahmen = std::find_if(ops.begin(), ops.end(), [&](const draw::Operation& o) {
@@ -129,24 +146,6 @@ TEST(Seitenabschluss, RahmenTitelUndLegendeNachDemBild) {
     EXPECT_EQ(erstesWeiss->y2, oben + B);
     for (auto it = erstesWeiss; it != ops.end(); ++it)
         EXPECT_NE(it->art, OpArt::Ellipse) << "a dial figure drawn after the page finish";
-}
-
-TEST(Seitenabschluss, LegendeInDerGewaehltenSprache) {
-    Papier p;
-    p.uhr->sprache.Waehle(false);
-    p.Drucke();
-    EXPECT_NE(p.lw.FindeText("Analemmatic Sundial"), nullptr);
-    EXPECT_NE(p.lw.FindeText("Latitude= 47.25;"), nullptr);
-    EXPECT_NE(p.lw.FindeText("Calculations for year= 2002"), nullptr);
-    EXPECT_EQ(p.lw.FindeText("Analemmatische Sonnenuhr"), nullptr);
-}
-
-TEST(Seitenabschluss, VerweigerteUhrLaesstDieSeiteLeer) {
-    Papier p;
-    p.uhr->p.GnomWinkel = 5; // 5 degrees from the plane
-    p.uhr->Abgeleitet();
-    p.Drucke();
-    EXPECT_TRUE(p.lw.ops.empty());
 }
 
 } // namespace
