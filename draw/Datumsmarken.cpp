@@ -2,6 +2,7 @@
 // analemma, the split analemma, the shadow path of the extra date, the gnomon
 // position and the sunrise/sunset construction with caption and signature.
 #include "ZeichenLauf.h"
+#include "core/Figuren.h"
 #include "core/Sonne.h"
 #include "lang/Texte.h"
 
@@ -230,17 +231,11 @@ void SchattenwegZeichnen(ZeichenLauf& l) {
 
 bool AufgangsKreis(const Sonnenuhr& uhr, double GnomWinkel, double Breit, double delta,
                    Kreisdaten& k) {
-    if (delta == 0) return false;
-    const double c = -std::tan(delta * Rad) * std::tan(Breit * Rad);
-    if (!(std::abs(c) <= 1)) return false; // no sunrise on that day
-    const double yS = uhr.Klein * c;
-    const double xS = -uhr.p.Halb * std::sqrt(1 - c * c);
-    k.Z = std::tan(delta * Rad) * uhr.p.Halb * std::sin((GnomWinkel - Breit) * Rad) / uhr.SinGI;
-    const double q = (k.Z - yS) * (k.Z - yS) + xS * xS;
-    if (k.Z == yS) return false;
-    k.R = (q / 2) / (k.Z - yS);
-    k.R2 = std::sqrt(q) * std::cos(Breit * Rad) / std::sin(delta * Rad) / 2;
-    return std::isfinite(k.R) && std::isfinite(k.Z);
+    const auto a =
+        ::skiora::AufgangsKreis(uhr.p.Halb, uhr.Klein, uhr.SinGI, GnomWinkel, Breit, delta);
+    if (!a) return false;
+    k = {a->R, a->Z, a->R2};
+    return true;
 }
 
 void GnomonUndKonstruktion(ZeichenLauf& l) {
@@ -252,10 +247,9 @@ void GnomonUndKonstruktion(ZeichenLauf& l) {
     const double M = l.M();
     const std::int64_t cx = rm.PlotCentreX, cy = l.cy();
 
-    const int N = TagNr(p.Jahr, u.opt.ExtraMonat, u.opt.ExtraTag);
-    const double delta = SonnenStandMittag(p.Jahr, N, false, p.Zone, p.Zone, p.Breit, 12).dekl;
-    const std::int64_t Y = cy - Naechste(TanG(delta * Rad) * M * p.Halb *
-                                         std::sin((p.GnomWinkel - p.Breit) * Rad) / u.SinGI);
+    const double delta = ExtraDeklination(u);
+    const std::int64_t Y =
+        cy - Naechste(M * GnomonOrt(p.Halb, u.SinGI, p.GnomWinkel, p.Breit, delta));
     const int r = l.schirm ? 7 : 15;
     lw.StiftFarbe(farben::Schwarz);
     for (std::int64_t c :

@@ -2,6 +2,7 @@
 // screen drawing with the plot's scale K and character scale cs.
 #include "Format.h"
 #include "PlotLauf.h"
+#include "core/Figuren.h"
 #include "core/Sonne.h"
 #include "lang/Texte.h"
 
@@ -333,19 +334,9 @@ void Schattenweg(PlotLauf& l) {
     }
 }
 
-namespace {
-
-double ExtraDeklination(const PlotLauf& l) {
-    const auto& o = l.uhr.opt;
-    const int N = TagNr(l.p.Jahr, o.ExtraMonat, o.ExtraTag);
-    return SonnenStandMittag(l.p.Jahr, N, false, l.p.Zone, l.p.Zone, l.p.Breit, 12).dekl;
-}
-
-} // namespace
-
 double GnomonOrt(const PlotLauf& l) {
-    return l.p.Halb * TanG(ExtraDeklination(l) * Rad) *
-           std::sin((l.p.GnomWinkel - l.p.Breit) * Rad) / l.SinGI;
+    return ::skiora::GnomonOrt(l.p.Halb, l.SinGI, l.p.GnomWinkel, l.p.Breit,
+                               ExtraDeklination(l.uhr));
 }
 
 void Gnomon(PlotLauf& l) {
@@ -359,26 +350,16 @@ void Gnomon(PlotLauf& l) {
 }
 
 void AufgangsKonstruktion(PlotLauf& l) {
-    const double delta = ExtraDeklination(l);
-    const double halb = l.p.Halb, phi = l.p.Breit;
-    const double c = -std::tan(delta * Rad) * std::tan(phi * Rad);
-    // No sunrise on that day (or the Sun on the equator): no circle to draw.
-    bool gueltig = delta != 0 && std::fabs(c) <= 1;
-    double Z = 0, R = 0;
-    if (gueltig) {
-        const double yS = l.Klein * c, xS = -halb * std::sqrt(1 - c * c);
-        Z = std::tan(delta * Rad) * halb * std::sin((l.p.GnomWinkel - phi) * Rad) / l.SinGI;
-        const double q = (Z - yS) * (Z - yS) + xS * xS;
-        R = (q / 2) / (Z - yS);
-        const double R2 = std::sqrt(q) * std::cos(phi * Rad) / std::sin(delta * Rad) / 2;
-        gueltig = Z != yS && std::isfinite(R) && std::isfinite(R2) && std::isfinite(Z);
-        if (gueltig && std::fabs(R - R2) > 0.0001)
-            l.uhr.Melde("Radien verschieden: " + Fest(5, 2, R) + "/" + Fest(5, 2, R2),
-                        lang::Titel::Info, Symbol::Frage);
-    }
+    const double halb = l.p.Halb;
+    const auto kreis =
+        AufgangsKreis(halb, l.Klein, l.SinGI, l.p.GnomWinkel, l.p.Breit, ExtraDeklination(l.uhr));
+    if (kreis && std::fabs(kreis->R - kreis->R2) > 0.0001)
+        l.uhr.Melde("Radien verschieden: " + Fest(5, 2, kreis->R) + "/" + Fest(5, 2, kreis->R2),
+                    lang::Titel::Info, Symbol::Frage);
     l.aus.PlotRaw(";SP 4");
     const long long cx = l.CentreX;
-    if (gueltig) {
+    if (kreis) {
+        const double Z = kreis->Z, R = kreis->R;
         if (std::fabs(Z - 2 * R) * l.K < 32760) {
             const long long r = Naechste(l.K * R);
             l.aus.PlotCircle(cx - r, l.Y(Z), cx + r, l.Y(Z - 2 * R));
