@@ -4,8 +4,8 @@
 #include "config/Konfiguration.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
-#include "export/HpglToDxf.h"
 #include "export/Plot.h"
+#include "export/PlotDatei.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -17,32 +17,14 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace skiora::app {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// The plot text into the temporary file. `angelegt` tells whether the file
-// is ours to remove afterwards (a directory of that name is not).
-bool TempSchreiben(const fs::path& temp, const std::string& inhalt, bool& angelegt) {
-    angelegt = false;
-    std::error_code ec;
-    if (fs::exists(temp, ec) && !fs::is_regular_file(temp, ec)) return false;
-    std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-    if (!aus) return false;
-    angelegt = true;
-    aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-    aus.close();
-    return static_cast<bool>(aus);
 }
 
 } // namespace
@@ -69,31 +51,7 @@ bool ExportSchreiben(Sonnenuhr& uhr, const std::string& datei, bool hpgl, bool a
     else
         export_::PlotScaled(uhr, plot, v.DeltaX, v.DeltaY, uhr.opt.DxfAchse);
 
-    const fs::path ziel(datei);
-    fs::path temp = ziel.parent_path() / "skiora.$$$";
-    // A file the user named like our temporary must not be removed with it.
-    if (temp.filename() == ziel.filename()) temp += "~";
-
-    bool angelegt = false;
-    bool ok = TempSchreiben(temp, plot.str(), angelegt);
-    bool schreibFehler = !ok;
-    if (ok && hpgl) {
-        std::error_code ec;
-        fs::rename(temp, ziel, ec);
-        ok = !ec;
-        schreibFehler = !ok;
-    } else if (ok) {
-        export_::HpglToDxfWandler wandler;
-        const auto st = export_::HpglToDxf(temp.string(), datei, 1, 40, uhr.melder(),
-                                           uhr.sprache.Sprache, wandler);
-        ok = st == export_::DxfStatus::Gespeichert;
-        // Other problems of the conversion are reported by the converter.
-        schreibFehler = st == export_::DxfStatus::SchreibFehler;
-    }
-    std::error_code ec;
-    if (angelegt && fs::is_regular_file(temp, ec)) fs::remove(temp, ec);
-    if (schreibFehler) uhr.MeldeNr(18, lang::Titel::Fehler, Symbol::Fehler, datei);
-    return ok;
+    return export_::PlotDateiSchreiben(uhr, plot.str(), datei, hpgl);
 }
 
 ExportPanel::ExportPanel(Sonnenuhr& uhr, QWidget* eltern) : QFrame(eltern), uhr_(uhr) {

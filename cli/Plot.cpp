@@ -5,39 +5,15 @@
 
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
-#include "export/HpglToDxf.h"
 #include "export/Plot.h"
+#include "export/PlotDatei.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace skiora::cli {
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// Through a temporary file beside the target: the previous file is replaced
-// only by a complete one.
-bool SchreibeErsetzend(const std::string& ziel, const std::string& inhalt) {
-    const std::string temp = ziel + ".tmp";
-    {
-        std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-        aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-        aus.close();
-        if (!aus) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, ziel, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
-}
 
 std::string Kuerzeste(double v) {
     char puffer[64];
@@ -74,29 +50,8 @@ bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz) {
     else
         export_::PlotAsScreen(uhr, plot, v.DeltaX, v.DeltaY, v.Zoom);
 
-    if (bz.hpgl && !SchreibeErsetzend(*bz.hpgl, plot.str())) {
-        uhr.MeldeNr(18, lang::Titel::Fehler, Symbol::Fehler, *bz.hpgl);
-        ok = false;
-    }
-    if (bz.dxf) {
-        const fs::path temp = fs::path(*bz.dxf).parent_path() / "skiora.$$$";
-        bool geschrieben;
-        {
-            std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-            aus << plot.str();
-            aus.close();
-            geschrieben = static_cast<bool>(aus);
-        }
-        export_::HpglToDxfWandler wandler;
-        const auto st = geschrieben ? export_::HpglToDxf(temp.string(), *bz.dxf, 1, 40,
-                                                         uhr.melder(), uhr.sprache.Sprache, wandler)
-                                    : export_::DxfStatus::SchreibFehler;
-        std::error_code ec;
-        fs::remove(temp, ec); // also after a failed conversion
-        if (st == export_::DxfStatus::SchreibFehler)
-            uhr.MeldeNr(18, lang::Titel::Fehler, Symbol::Fehler, *bz.dxf);
-        if (st != export_::DxfStatus::Gespeichert) ok = false;
-    }
+    if (bz.hpgl && !export_::PlotDateiSchreiben(uhr, plot.str(), *bz.hpgl, true)) ok = false;
+    if (bz.dxf && !export_::PlotDateiSchreiben(uhr, plot.str(), *bz.dxf, false)) ok = false;
     return ok;
 }
 
