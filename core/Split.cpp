@@ -181,6 +181,27 @@ void ZuVieleStunden(Sonnenuhr& uhr, int grenze) {
     uhr.MeldeNr(6, lang::Titel::Problem, Symbol::Warnung, "", grund);
 }
 
+void EingabeZurueckschreiben(Sonnenuhr& uhr, const std::string& gewichtKopf,
+                             GewichtZeilen gewichte) {
+    const int s = uhr.sprache.Sprache;
+    auto& g = uhr.tab.StrGridEin;
+    GitterLeeren(g);
+    const StundenListe* listen[2][2] = {{&uhr.erg.StundenVor, &uhr.erg.GewichtVor},
+                                        {&uhr.erg.StundenNach, &uhr.erg.GewichtNach}};
+    for (int i = 0; i < 2; ++i) {
+        const int spalte = 1 + 2 * i;
+        const StundenListe& H = *listen[i][0];
+        const StundenListe& G = *listen[i][1];
+        g.Setze(spalte, 0, lang::TextTabelle2(s, 43));
+        g.Setze(spalte + 1, 0, gewichtKopf);
+        for (int k = 1; k <= static_cast<int>(H[0]); ++k) {
+            g.Setze(spalte, k, ZahlText(6, 2, H[k]));
+            if (gewichte == GewichtZeilen::Alle) g.Setze(spalte + 1, k, ZahlText(6, 2, G[k]));
+        }
+        if (gewichte == GewichtZeilen::Zweite) g.Setze(spalte + 1, 2, ZahlText(6, 2, G[2]));
+    }
+}
+
 bool Sonnenuhr::EingabeZelleSetzen(int spalte, int zeile, const std::string& text) {
     auto& g = tab.StrGridEin;
     if (spalte < 1 || spalte > 4 || zeile < 1 || zeile >= g.Zeilen()) return false;

@@ -39,6 +39,13 @@ std::optional<double> EingabeZahl(const Gitter& g, int spalte, int zeile);
 // Tells the user that a list was cut to `grenze` hours.
 void ZuVieleStunden(Sonnenuhr& uhr, int grenze);
 
+// The hour lists written back into the input table: hours in columns 1 and
+// 3, weights under `gewichtKopf` in columns 2 and 4, in the rows `gewichte`
+// names (method 1 shows its interval in row 2, methods 2 and 3 every weight).
+enum class GewichtZeilen { Keine, Zweite, Alle };
+void EingabeZurueckschreiben(Sonnenuhr& uhr, const std::string& gewichtKopf,
+                             GewichtZeilen gewichte);
+
 // Writes the date table, the two error tables and the summary of a split dial.
 void SplitTabellen(Sonnenuhr& uhr, const DatumsFeld& vor, const DatumsFeld& nach);
 // Status 21: empties the result tables and the picture.

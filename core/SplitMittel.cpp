@@ -110,20 +110,8 @@ void Sonnenuhr::Methode1() {
     Methode1Liste(*this, 3, 12, 20, 13, erg.StundenNach, erg.GewichtNach, zuViele);
     if (zuViele) ZuVieleStunden(*this, MaxStunden);
 
-    const int s = sprache.Sprache;
-    auto& g = tab.StrGridEin;
-    GitterLeeren(g);
-    const StundenListe* listen[2][2] = {{&erg.StundenVor, &erg.GewichtVor},
-                                        {&erg.StundenNach, &erg.GewichtNach}};
-    for (int i = 0; i < 2; ++i) {
-        const int spalte = 1 + 2 * i;
-        const StundenListe& H = *listen[i][0];
-        g.Setze(spalte, 0, lang::TextTabelle2(s, 43));
-        g.Setze(spalte + 1, 0, lang::TextTabelle2(s, 44));
-        for (int k = 1; k <= static_cast<int>(H[0]); ++k)
-            g.Setze(spalte, k, ZahlText(6, 2, H[k]));
-        g.Setze(spalte + 1, 2, ZahlText(6, 2, (*listen[i][1])[2]));
-    }
+    EingabeZurueckschreiben(*this, lang::TextTabelle2(sprache.Sprache, 44), GewichtZeilen::Zweite);
+    const auto& g = tab.StrGridEin;
     const bool gleich = g.Zelle(1, 1) == g.Zelle(1, 2) || g.Zelle(3, 1) == g.Zelle(3, 2);
     if (gleich || erg.StundenVor[0] < 2 || erg.StundenNach[0] < 2) {
         Melde("Tabelle fehlerhaft", lang::Titel::Fehler, Symbol::Fehler);

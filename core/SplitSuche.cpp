@@ -170,22 +170,8 @@ void Sonnenuhr::Methode234() {
     Methode234Liste(*this, 3, 12, 21, 13, 5, erg.StundenNach, erg.GewichtNach, zuViele);
     if (zuViele) ZuVieleStunden(*this, MaxSuchStunden);
 
-    const int s = sprache.Sprache;
-    auto& g = tab.StrGridEin;
-    GitterLeeren(g);
-    const StundenListe* listen[2][2] = {{&erg.StundenVor, &erg.GewichtVor},
-                                        {&erg.StundenNach, &erg.GewichtNach}};
-    for (int i = 0; i < 2; ++i) {
-        const int spalte = 1 + 2 * i;
-        const StundenListe& H = *listen[i][0];
-        const StundenListe& G = *listen[i][1];
-        g.Setze(spalte, 0, lang::TextTabelle2(s, 43));
-        g.Setze(spalte + 1, 0, methode < 4 ? lang::TextTabelle2(s, 45) : " ");
-        for (int k = 1; k <= static_cast<int>(H[0]); ++k) {
-            g.Setze(spalte, k, ZahlText(6, 2, H[k]));
-            if (methode < 4) g.Setze(spalte + 1, k, ZahlText(6, 2, G[k]));
-        }
-    }
+    EingabeZurueckschreiben(*this, methode < 4 ? lang::TextTabelle2(sprache.Sprache, 45) : " ",
+                            methode < 4 ? GewichtZeilen::Alle : GewichtZeilen::Keine);
 
     const int anzahl = std::clamp<int>(p.Anzahl, 1, 6);
     SplitDaten(erg.SplitVor2, anzahl);
