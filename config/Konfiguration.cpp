@@ -35,13 +35,6 @@ bool NurLeer(const std::string& s) {
     return s.find_first_not_of(" /") == std::string::npos;
 }
 
-bool DatumGueltig(int tag, int monat, int jahr) {
-    if (monat < 1 || monat > 12 || tag < 1 || tag > 31) return false;
-    if ((monat == 4 || monat == 6 || monat == 9 || monat == 11) && tag > 30) return false;
-    if (monat == 2 && (tag > 29 || (tag == 29 && !IstSchaltjahr(jahr)))) return false;
-    return true;
-}
-
 // Range of a real-number line, as the window's field check has it.
 bool RealErlaubt(int zeile, double v) {
     switch (zeile) {
@@ -164,7 +157,7 @@ DatumErgebnis DatumLesen(Sonnenuhr& uhr, LeseAbsender absender, const std::strin
         }
         return e;
     }
-    if (!DatumGueltig(static_cast<int>(*tag), static_cast<int>(*monat), uhr.p.Jahr)) {
+    if (!DatumGueltig(*tag, *monat, uhr.p.Jahr)) {
         // The date in force stays, so it always matches the field's text.
         e.fehler = true;
         return e;

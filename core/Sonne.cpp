@@ -30,6 +30,13 @@ bool IstSchaltjahr(int jahr) {
     return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
 }
 
+bool DatumGueltig(long long tag, long long monat, int jahr) {
+    if (monat < 1 || monat > 12 || tag < 1 || tag > 31) return false;
+    if ((monat == 4 || monat == 6 || monat == 9 || monat == 11) && tag > 30) return false;
+    if (monat == 2 && (tag > 29 || (tag == 29 && !IstSchaltjahr(jahr)))) return false;
+    return true;
+}
+
 double JulTag(int tag, int monat, int jahr, bool* korrigiert) {
     if (korrigiert) *korrigiert = false;
     std::int64_t y = jahr, m = monat;

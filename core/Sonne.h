@@ -10,6 +10,8 @@ double JulTag(int tag, int monat, int jahr, bool* korrigiert = nullptr);
 // Day number of the year, 1 = 1 January.
 int TagNr(int jahr, int monat, int tag);
 bool IstSchaltjahr(int jahr);
+// Whether tag/monat is a day of the calendar year jahr (29/02 only in leap years).
+bool DatumGueltig(long long tag, long long monat, int jahr);
 
 struct SonnenOrt {
     double dekl = 0; // declination
@@ -18,8 +20,8 @@ struct SonnenOrt {
 SonnenOrt SonnenDaten(int jahr, double d);
 
 struct HorizontOrt {
-    double hoehe = 0;   // altitude
-    double azimut = 0;  // from south, west positive
+    double hoehe = 0;  // altitude
+    double azimut = 0; // from south, west positive
 };
 HorizontOrt HorizontKoord(double t, double delta, double phi);
 
@@ -32,8 +34,8 @@ SonnenStandErgebnis SonnenStandMittag(int jahr, int N, bool addE, double ref, do
                                       double phi, double T);
 
 struct AufUntergangErgebnis {
-    bool vorhanden = true; // false on polar day or polar night
-    double aufgang = 0, untergang = 0;   // local apparent hours
+    bool vorhanden = true;             // false on polar day or polar night
+    double aufgang = 0, untergang = 0; // local apparent hours
     double azAufgang = 0, azUntergang = 0;
     double dekl = 0;
 };

@@ -244,13 +244,7 @@ FeldErgebnis Sonnenuhr::MaskEdit1Exit(const std::string& text) {
         tag = LiesGanzzahl(text.substr(0, strich));
         monat = LiesGanzzahl(text.substr(strich + 1));
     }
-    bool gueltig = tag && monat && *monat >= 1 && *monat <= 12 && *tag >= 1 && *tag <= 31;
-    if (gueltig) {
-        int m = static_cast<int>(*monat), t = static_cast<int>(*tag);
-        if ((m == 4 || m == 6 || m == 9 || m == 11) && t > 30) gueltig = false;
-        if (m == 2 && (t > 29 || (t == 29 && !IstSchaltjahr(p.Jahr)))) gueltig = false;
-    }
-    if (!gueltig) {
+    if (!tag || !monat || !DatumGueltig(*tag, *monat, p.Jahr)) {
         MeldeNr(17, lang::Titel::Fehler, Symbol::Fehler);
         // The last valid date stays in force for every computation.
         opt.ExtraDatumText = "  /  ";
