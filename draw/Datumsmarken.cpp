@@ -229,15 +229,6 @@ void SchattenwegZeichnen(ZeichenLauf& l) {
     }
 }
 
-bool AufgangsKreis(const Sonnenuhr& uhr, double GnomWinkel, double Breit, double delta,
-                   Kreisdaten& k) {
-    const auto a =
-        ::skiora::AufgangsKreis(uhr.p.Halb, uhr.Klein, uhr.SinGI, GnomWinkel, Breit, delta);
-    if (!a) return false;
-    k = {a->R, a->Z, a->R2};
-    return true;
-}
-
 void GnomonUndKonstruktion(ZeichenLauf& l) {
     Zeichner& z = l.z;
     Leinwand& lw = l.lw();
@@ -264,8 +255,9 @@ void GnomonUndKonstruktion(ZeichenLauf& l) {
     const std::int64_t unten = rm.RandY + rm.BildHoehe - l.V;
     if (!l.split && u.anz.ChBRiseSetHaken) {
         // A disabled box shows neither the construction nor the caption.
-        Kreisdaten k;
-        if (u.anz.ChBRiseSetAktiv && AufgangsKreis(u, p.GnomWinkel, p.Breit, delta, k)) {
+        const auto kreis = AufgangsKreis(p.Halb, u.Klein, u.SinGI, p.GnomWinkel, p.Breit, delta);
+        if (u.anz.ChBRiseSetAktiv && kreis) {
+            const Aufgangskreis& k = *kreis;
             if (std::abs(k.R - k.R2) > 0.0001) {
                 const std::string t =
                     "Radien verschieden: " + ZahlText(5, 2, k.R) + "/" + ZahlText(5, 2, k.R2);

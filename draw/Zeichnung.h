@@ -74,13 +74,4 @@ struct Pos {
 };
 Pos Abbilden(std::int64_t centreX, std::int64_t centreY, double massstab, double x, double y);
 
-// The sunrise circle through the gnomon position (0, Z) for declination
-// delta: its radius R, computed a second way as R2 for the consistency check.
-// False when there is no construction (delta = 0, no sunrise, degenerate).
-struct Kreisdaten {
-    double R = 0, Z = 0, R2 = 0;
-};
-bool AufgangsKreis(const Sonnenuhr& uhr, double GnomWinkel, double Breit, double delta,
-                   Kreisdaten& k);
-
 } // namespace skiora::draw

@@ -7,145 +7,107 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 
 namespace skiora::report {
 namespace {
 
-using draw::AufzeichnungsLeinwand;
 using draw::OpArt;
+using draw::Operation;
 
 // A landscape A4 printer with 5 mm unprintable margins, 254 pixels per inch.
-DruckerMasse FuenfMillimeter() {
-    return {287, 200, 2870, 2000, 50, 50, false};
+constexpr DruckerMasse FuenfMillimeter{287, 200, 2870, 2000, 50, 50, false};
+
+// Width, height, left and top of the picture.
+std::tuple<int, int, int, int> Geometrie(const DruckerMasse& m) {
+    const Seitengeometrie g = SeitenRand(m);
+    return {g.SeiteBreite, g.SeiteHoehe, g.SeiteLinks, g.SeiteOben};
 }
 
 TEST(Seitenrand, FuenfMillimeterRaenderZentrierenDasBild) {
-    Seitengeometrie g = SeitenRand(FuenfMillimeter());
-    EXPECT_EQ(g.SeiteBreite, 2820); // 2968 - 100, limited
-    EXPECT_EQ(g.SeiteHoehe, 1998);
-    EXPECT_EQ(g.SeiteLinks, 25);
-    EXPECT_EQ(g.SeiteOben, 1);
-    g.SeiteUhrHoehe = UhrHoehe(g.SeiteBreite);
-    EXPECT_EQ(g.SeiteUhrHoehe, 1709);
-    const Legendenlage l = LegendenLage(g);
-    EXPECT_EQ(l.V, 44);
-    EXPECT_EQ(l.n, 5);
+    EXPECT_EQ(Geometrie(FuenfMillimeter), std::tuple(2820, 1998, 25, 1)); // 2968 - 100, limited
+    Seitengeometrie g = SeitenRand(FuenfMillimeter);
+    EXPECT_EQ(g.SeiteUhrHoehe = UhrHoehe(g.SeiteBreite), 1709);
+    EXPECT_EQ(std::pair(LegendenLage(g).V, LegendenLage(g).n), std::pair(44, 5));
+    // A legend band too small for the offset gives V = 0 and n = 4.
+    g.SeiteHoehe = 1800;
+    EXPECT_EQ(std::pair(LegendenLage(g).V, LegendenLage(g).n), std::pair(0, 4));
 
     // The same printer in portrait is worked out on the landscape sheet, at
     // another resolution the millimetres decide.
-    const Seitengeometrie h = SeitenRand({200, 287, 4000, 5740, 100, 100, true});
-    EXPECT_EQ(h.SeiteBreite, 2820);
-    EXPECT_EQ(h.SeiteHoehe, 1998);
-    EXPECT_EQ(h.SeiteLinks, 25);
-    EXPECT_EQ(h.SeiteOben, 1);
-
+    EXPECT_EQ(Geometrie({200, 287, 4000, 5740, 100, 100, true}), std::tuple(2820, 1998, 25, 1));
     // Unequal margins: the wider one decides, the picture stays centred.
-    const Seitengeometrie u = SeitenRand({277, 190, 2770, 1900, 150, 100, false});
-    EXPECT_EQ(u.SeiteBreite, 2970 - 2 * 150 - 2);
-    EXPECT_EQ(u.SeiteHoehe, 2100 - 2 * 100 - 2);
-    EXPECT_EQ(u.SeiteLinks, 1); // (2970 - 2668) div 2 - 150
-    // A legend band too small for the offset gives V = 0 and n = 4.
-    g.SeiteHoehe = 1800;
-    EXPECT_EQ(LegendenLage(g).V, 0);
-    EXPECT_EQ(LegendenLage(g).n, 4);
+    EXPECT_EQ(Geometrie({277, 190, 2770, 1900, 50, 100, false}),
+              std::tuple(2970 - 2 * 150 - 2, 2100 - 2 * 100 - 2, 101, 1));
     // A printer that reports nothing does not divide by zero.
-    const Seitengeometrie n = SeitenRand({});
-    EXPECT_EQ(n.SeiteBreite, 2820);
-    EXPECT_EQ(n.SeiteHoehe, 2000);
-    EXPECT_EQ(n.SeiteLinks, 75);
+    EXPECT_EQ(Geometrie({}), std::tuple(2820, 2000, 75, 50));
 }
 
 // The default dial printed on the 5 mm page.
-struct Papier {
+struct Papier : ::testing::Test {
     Sonnenuhr uhr;
-    Seitengeometrie g = SeitenRand(FuenfMillimeter());
-    AufzeichnungsLeinwand lw;
-    Papier() {
-        uhr.Modusumschaltung();
-        uhr.Abgeleitet();
-        uhr.btGoClick();
-        g.SeiteUhrHoehe = UhrHoehe(g.SeiteBreite);
-    }
+    Seitengeometrie g = SeitenRand(FuenfMillimeter);
+    draw::AufzeichnungsLeinwand lw;
     void Drucke() {
         lw.Leeren();
         draw::ZeichneUhr(uhr, lw, PapierZiel(uhr, g, 1000));
     }
+    void SetUp() override {
+        uhr.Modusumschaltung();
+        uhr.Abgeleitet();
+        uhr.btGoClick();
+        g.SeiteUhrHoehe = UhrHoehe(g.SeiteBreite);
+        Drucke();
+    }
+    bool Hat(const std::function<bool(const Operation&)>& passt) const {
+        return std::any_of(lw.ops.begin(), lw.ops.end(), passt);
+    }
 };
 
-TEST(Seitenrand, SchirmverschiebungWirdAnteiligGedruckt) {
-    Papier p;
-    p.Drucke();
-    const int x0 = p.uhr.rahmen.PlotCentreX, y0 = p.uhr.rahmen.PlotCentreY;
-    EXPECT_EQ(x0, p.g.SeiteLinks + p.g.SeiteBreite / 2);
-    EXPECT_EQ(y0, p.g.SeiteOben + Naechste(1.1 * (1709 / 2)));
-    p.uhr.ansicht.DeltaX = 100; // a tenth of a 1000 pixel picture
-    p.uhr.ansicht.DeltaY = -50;
-    p.Drucke();
-    EXPECT_EQ(p.uhr.rahmen.PlotCentreX - x0, p.g.SeiteBreite / 10);
-    EXPECT_EQ(p.uhr.rahmen.PlotCentreY - y0, -p.g.SeiteBreite / 20);
-
-    // A refused dial leaves the page empty, without frame or legend.
-    p.uhr.p.GnomWinkel = 5; // 5 degrees from the plane
-    p.uhr.Abgeleitet();
-    p.Drucke();
-    EXPECT_TRUE(p.lw.ops.empty());
-}
-
-TEST(Seitenabschluss, RahmenTitelUndLegendeNachDemBild) {
-    Papier p;
-    p.Drucke();
-    const auto& ops = p.lw.ops;
-    const int links = 25, oben = 1, B = 1709, V = 44, u = 20;
-    const auto* titel = p.lw.FindeText("Analemmatische Sonnenuhr");
-    ASSERT_NE(titel, nullptr);
-    EXPECT_EQ(titel->x1, links + 50);
-    EXPECT_EQ(titel->y1, 1998 + oben - V - 2 * 5 * u);
-    EXPECT_EQ(titel->schrift.hoehe, 60);
-    EXPECT_TRUE(titel->schrift.fett);
-    const auto* breite = p.lw.FindeText("geogr. Breite= 47.25;");
-    ASSERT_NE(breite, nullptr);
-    EXPECT_EQ(breite->x1, links + 190);
-    EXPECT_EQ(breite->y1, 1998 + oben - V - 5 * u);
-    const auto* achsen =
-        p.lw.FindeText("Halbachsen a||b = 2.75 ||" + ZahlText(5, 2, p.uhr.Klein) + ";");
-    ASSERT_NE(achsen, nullptr);
-    EXPECT_EQ(achsen->y1, 1998 + oben - V - 2 * u);
-    EXPECT_NE(p.lw.FindeText("Berechnung fuer Jahr= 2002"), nullptr);
-    EXPECT_EQ(p.lw.FindeText("Gnomon Neigung=  0.00")->x1, links + 1990);
-    // Paper sizes of the dial: radius 7 for full hours, the signature above the legend band.
-    const auto& e = p.uhr.erg.StundenPunkte[1];
-    const auto q = draw::Abbilden(p.uhr.rahmen.PlotCentreX, p.uhr.rahmen.PlotCentreY,
-                                  p.uhr.rahmen.Massstab, e.x, e.y);
-    EXPECT_TRUE(p.lw.HatKreis(static_cast<int>(q.x), static_cast<int>(q.y), 7, draw::farben::Rot));
-    const auto* sig = p.lw.FindeText("tavi");
-    ASSERT_NE(sig, nullptr);
-    EXPECT_EQ(sig->y1, oben + B - V - sig->schrift.hoehe - 3);
-
+TEST_F(Papier, RahmenTitelUndLegendeNachDemBild) {
+    // The title and the legend in the document's language (read back from the PDF too).
+    const int links = 25, oben = 1, B = 1709, V = 44;
+    const auto* titel = lw.FindeText("Analemmatische Sonnenuhr");
+    ASSERT_TRUE(titel && lw.FindeText("geogr. Breite= 47.25;"));
+    EXPECT_EQ(titel->y1, 1998 + oben - V - 2 * 5 * 20); // n = 5 lines of 20 above the band
     // The frame is black and hollow; the separator lies V above the dial's foot.
-    const auto rahmen = std::find_if(ops.begin(), ops.end(), [&](const draw::Operation& o) {
+    EXPECT_TRUE(Hat([&](const Operation& o) {
         return o.art == OpArt::Rechteck && o.x1 == links && o.y1 == oben &&
-               o.x2 == 2820 + links - 1 && o.y2 == 1998 + oben;
-    });
-    ASSERT_NE(rahmen, ops.end());
-    EXPECT_EQ(rahmen->stift.farbe, draw::farben::Schwarz);
-    EXPECT_EQ(rahmen->pinsel.art, draw::PinselArt::Leer);
-    const auto trenner = std::find_if(ops.begin(), ops.end(), [&](const draw::Operation& o) {
-        return o.art == OpArt::Linie && o.y1 == oben + B - V && o.y2 == o.y1 && o.x1 == links;
-    });
-    ASSERT_NE(trenner, ops.end());
-    EXPECT_EQ(trenner->x2, links + 2820);
-
+               o.x2 == 2820 + links - 1 && o.y2 == 1998 + oben &&
+               o.stift.farbe == draw::farben::Schwarz && o.pinsel.art == draw::PinselArt::Leer;
+    }));
+    EXPECT_TRUE(Hat([&](const Operation& o) {
+        return o.art == OpArt::Linie && o.y1 == oben + B - V && o.y2 == o.y1 && o.x1 == links &&
+               o.x2 == links + 2820;
+    }));
     // The blanking comes after every figure of the dial: white rectangles,
     // the first of them covering the left margin.
-    const auto erstesWeiss = std::find_if(ops.begin(), ops.end(), [](const draw::Operation& o) {
-        return o.art == OpArt::Rechteck && o.x1 == 0 && o.y1 == 0 &&
-               o.stift.farbe == draw::farben::Weiss;
+    const auto weiss = std::find_if(lw.ops.begin(), lw.ops.end(), [](const Operation& o) {
+        return o.art == OpArt::Rechteck && o.stift.farbe == draw::farben::Weiss && o.x1 == 0;
     });
-    ASSERT_NE(erstesWeiss, ops.end());
-    EXPECT_EQ(erstesWeiss->x2, links);
-    EXPECT_EQ(erstesWeiss->y2, oben + B);
-    for (auto it = erstesWeiss; it != ops.end(); ++it)
-        EXPECT_NE(it->art, OpArt::Ellipse) << "a dial figure drawn after the page finish";
+    ASSERT_NE(weiss, lw.ops.end());
+    EXPECT_EQ(std::tuple(weiss->y1, weiss->x2, weiss->y2), std::tuple(0, links, oben + B));
+    EXPECT_TRUE(std::none_of(weiss, lw.ops.end(), [](const Operation& o) {
+        return o.art == OpArt::Ellipse;
+    })) << "a dial figure drawn after the page finish";
+}
+
+TEST_F(Papier, SchirmverschiebungWirdAnteiligGedrucktVerweigerteUhrLeer) {
+    const int x0 = uhr.rahmen.PlotCentreX, y0 = uhr.rahmen.PlotCentreY;
+    EXPECT_EQ(x0, 25 + 2820 / 2);
+    EXPECT_EQ(y0, 1 + Naechste(1.1 * (1709 / 2)));
+    uhr.ansicht.DeltaX = 100; // a tenth of a 1000 pixel picture
+    uhr.ansicht.DeltaY = -50;
+    Drucke();
+    EXPECT_EQ(uhr.rahmen.PlotCentreX - x0, 282);
+    EXPECT_EQ(uhr.rahmen.PlotCentreY - y0, -141);
+
+    // A refused dial leaves the page empty, without frame or legend.
+    uhr.p.GnomWinkel = 5; // 5 degrees from the plane
+    uhr.Abgeleitet();
+    Drucke();
+    EXPECT_TRUE(lw.ops.empty());
 }
 
 } // namespace
