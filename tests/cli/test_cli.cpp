@@ -87,8 +87,9 @@ TEST(Befehlszeile, DistancesChangeTheHourTable) {
 }
 
 TEST(Befehlszeile, UsageErrorsAndHelp) {
-    for (const char* falsch : {"--table bogus x.csv", "--lang fr --table hours x.csv",
-                               "--table hours", "--frobnicate"}) {
+    for (const char* falsch :
+         {"--table bogus x.csv", "--lang fr --table hours x.csv", "--table hours", "--frobnicate",
+          "--view 0,1,1 --table hours x.csv", "--view 1,x,2 --table hours x.csv"}) {
         Lauf l = Starte(falsch);
         EXPECT_EQ(l.status, 2) << falsch;
         EXPECT_NE(l.fehler.find("usage: skiora"), std::string::npos) << falsch;
