@@ -369,6 +369,9 @@ void Sonnenuhr::BildLoeschen() {
 }
 
 void Sonnenuhr::btGoClick(Absender absender) {
+    // The split methods read Klein and SinGI before any table recomputes
+    // them: a caller that set the parameters directly must not get stale ones.
+    Abgeleitet();
     int status = 0;
     if (std::fabs(p.GnomInc - p.Incl) > 90)
         status = 12;
