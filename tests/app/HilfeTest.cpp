@@ -2,6 +2,7 @@
 #include "Fenster.h"
 
 #include "app/Hilfe.h"
+#include "app/Optionsgruppe.h"
 #include "help/HilfeFenster.h"
 #include "help/HilfeThemen.h"
 
@@ -72,6 +73,14 @@ TEST_F(HilfeImFenster, F1ZeigtDasThemaDesFeldesInDerSpracheUndDerWechselSchliess
     EXPECT_EQ(hilfe->source().fragment(), "topic-21");
     EXPECT_TRUE(hilfe->toPlainText().contains("westlich"));
 
+    // A radio button's topic is its group's.
+    Zurueck(*fenster);
+    auto* knopf = fenster->findChild<Optionsgruppe*>("rgAnzahl")->knopf(1);
+    knopf->setFocus();
+    ASSERT_TRUE(knopf->hasFocus());
+    QTest::keyClick(knopf, Qt::Key_F1);
+    EXPECT_EQ(hilfe->Thema(), help::HilfeThemaVon("rgAnzahl"));
+
     // Ctrl+E: the German window goes; F1 now opens the English file.
     Zurueck(*fenster);
     QTest::keyClick(fenster.get(), Qt::Key_E, Qt::ControlModifier);
@@ -97,6 +106,7 @@ TEST_F(HilfeImFenster, MenueUndF1OhneThemaZeigenDieUebersicht) {
     // A control without a topic of its own: the menu's F1 takes over.
     auto* knopf = finde<QWidget>("BitBtn1");
     knopf->setFocus();
+    ASSERT_TRUE(knopf->hasFocus());
     QTest::keyClick(knopf, Qt::Key_F1);
     hilfe = EinzigesFenster(*fenster);
     ASSERT_NE(hilfe, nullptr);
