@@ -197,9 +197,12 @@ void Hauptfenster::spaltenBreiten() {
     StrGridEin->setColumnWidth(0, 3);
     const int w = breite(StrMittel);
     breiten(StrMittel, 0, {});
-    StrMittel->setColumnWidth(0, std::max(StrMittel->columnWidth(0), Naechste(0.6 * w)));
+    // The numbers keep their width; the caption column takes the rest, so the
+    // summary never needs a scroll bar that would hide its last row.
     StrMittel->setColumnWidth(1, std::max(StrMittel->columnWidth(1), w / 5));
     StrMittel->setColumnWidth(2, std::max(StrMittel->columnWidth(2), w / 5));
+    StrMittel->setColumnWidth(
+        0, std::max(40, w - StrMittel->columnWidth(1) - StrMittel->columnWidth(2)));
 }
 
 } // namespace skiora::app
