@@ -56,13 +56,7 @@ void Hauptfenster::TexteSetzenFuer(QObject* o, int tag) {
         a->setText(text);
     } else if (auto* t = qobject_cast<QTableView*>(o)) {
         if (tag != 30) return;
-        Gitter& g = uhr.tab.StrMittel;
-        g.Setze(0, 1, lang::TextTabelle2(s, 52));
-        g.Setze(0, 2, lang::TextTabelle2(s, 53));
-        g.Setze(0, 3, lang::TextTabelle2(s, 54));
-        g.Setze(1, 0, lang::TextTabelle2(s, 55));
-        g.Setze(2, 0, lang::TextTabelle2(s, 56));
-        g.Setze(0, 0, lang::TextTabelle2(s, 63));
+        uhr.MittelKoepfe();
         if (auto* m = qobject_cast<Gittermodell*>(t->model())) m->aktualisieren();
     } else if (auto* m = qobject_cast<QPlainTextEdit*>(o)) {
         if (tag == 50) m->setPlainText(Liste(s, 68, 73).join('\n'));

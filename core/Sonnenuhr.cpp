@@ -292,19 +292,23 @@ void Sonnenuhr::lStartClick() {
     if (opt.Bereit && neuZeichnen) neuZeichnen();
 }
 
+void Sonnenuhr::MittelKoepfe() {
+    const int s = sprache.Sprache;
+    auto& m = tab.StrMittel;
+    m.Setze(0, 1, lang::TextTabelle2(s, 52));
+    m.Setze(0, 2, lang::TextTabelle2(s, 53));
+    m.Setze(0, 3, lang::TextTabelle2(s, 54));
+    m.Setze(1, 0, lang::TextTabelle2(s, 55));
+    m.Setze(2, 0, lang::TextTabelle2(s, 56));
+    m.Setze(0, 0, lang::TextTabelle2(s, 63));
+}
+
 void Sonnenuhr::Modusumschaltung() {
     const bool split = p.Arten == 2;
-    const int s = sprache.Sprache;
     anz.tsSlopeSichtbar = split;
     if (split) {
         anz.ChBRiseSetAktiv = false;
-        auto& m = tab.StrMittel;
-        m.Setze(0, 1, lang::TextTabelle2(s, 52));
-        m.Setze(0, 2, lang::TextTabelle2(s, 53));
-        m.Setze(0, 3, lang::TextTabelle2(s, 54));
-        m.Setze(1, 0, lang::TextTabelle2(s, 55));
-        m.Setze(2, 0, lang::TextTabelle2(s, 56));
-        m.Setze(0, 0, lang::TextTabelle2(s, 63));
+        MittelKoepfe();
     } else {
         anz.ChBRiseSetAktiv = std::fabs(p.Incl) <= 0.1;
         tab.StrMittel.Leeren();

@@ -208,6 +208,8 @@ class Sonnenuhr {
     void chbGenauClick(bool haken);
     void rgDefaultClick(int index);
     void efStartEndChange(int von, int bis);
+    // The captions of the split summary table in the current language.
+    void MittelKoepfe();
     void Modusumschaltung(); // the mode switch's document side
     // Checks a new hour range before it reaches the 126-point arrays.
     bool StundenBereichErlaubt(int von, int bis, int lph) const;
