@@ -37,23 +37,11 @@ bool NurLeer(const std::string& s) {
 
 // Range of a real-number line, as the window's field check has it.
 bool RealErlaubt(int zeile, double v) {
-    switch (zeile) {
-    case 2:
-        return std::fabs(v) <= 90;
-    case 3:
-    case 4:
-        return std::fabs(v) <= 195;
-    case 5:
-        return v >= -90 && v <= 90;
-    case 6:
-        return v - 90 >= -150 && v - 90 <= 150; // GnomInc = GnomWinkel - 90
-    case 7:
-    case 8:
-        return v > 0.05 && v <= GroessteLaenge;
-    case 9:
-        return std::fabs(v) <= 23.45;
-    }
-    return false;
+    // Line 6 holds GnomWinkel, the field GnomInc = GnomWinkel - 90.
+    constexpr Feld felder[] = {Feld::eBreit,   Feld::eLang,  Feld::eZone, Feld::eIncl,
+                               Feld::eGnomInc, Feld::eHoehe, Feld::eHalb, Feld::eRiseSet};
+    if (zeile < 2 || zeile > 9) return false;
+    return WertImBereich(felder[zeile - 2], zeile == 6 ? v - 90 : v);
 }
 
 double* RealFeld(Sonnenuhr& uhr, int zeile) {

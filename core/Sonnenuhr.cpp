@@ -80,6 +80,31 @@ void Sonnenuhr::Abgeleitet() {
 
 // --- input fields ---------------------------------------------------------
 
+bool WertImBereich(Feld feld, double v) {
+    switch (feld) {
+    case Feld::eBreit:
+        return std::fabs(v) <= 90;
+    case Feld::eLang:
+    case Feld::eZone:
+        return std::fabs(v) <= 195;
+    case Feld::eGnomInc:
+        return v >= -150 && v <= 150;
+    case Feld::eIncl:
+        return v >= -90 && v <= 90;
+    case Feld::eHalb:
+    case Feld::eHoehe:
+        return v > 0.05 && v <= GroessteLaenge;
+    case Feld::eRiseSet:
+        return std::fabs(v) <= 23.45;
+    // The prompt of the export panel offers [2,...,20], so 2 itself is valid.
+    case Feld::EddxfAchs:
+        return v >= 2 && v <= 20;
+    case Feld::ejahr:
+        break;
+    }
+    return false;
+}
+
 FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
     FeldErgebnis erg{true, text};
 
@@ -97,35 +122,7 @@ FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
         v = *zahl;
     }
 
-    bool imBereich = true;
-    switch (feld) {
-    case Feld::eBreit:
-        imBereich = std::fabs(v) <= 90;
-        break;
-    case Feld::eLang:
-    case Feld::eZone:
-        imBereich = std::fabs(v) <= 195;
-        break;
-    case Feld::eGnomInc:
-        imBereich = v >= -150 && v <= 150;
-        break;
-    case Feld::eIncl:
-        imBereich = v >= -90 && v <= 90;
-        break;
-    case Feld::eHalb:
-    case Feld::eHoehe:
-        imBereich = v > 0.05 && v <= GroessteLaenge;
-        break;
-    case Feld::eRiseSet:
-        imBereich = std::fabs(v) <= 23.45;
-        break;
-    // The prompt of the export panel offers [2,...,20], so 2 itself is valid.
-    case Feld::EddxfAchs:
-        imBereich = v >= 2 && v <= 20;
-        break;
-    case Feld::ejahr:
-        break;
-    }
+    const bool imBereich = feld == Feld::ejahr || WertImBereich(feld, v);
     if (fehler || !imBereich) {
         MeldeNr(6, lang::Titel::Problem, Symbol::Warnung);
         erg.gueltig = false;

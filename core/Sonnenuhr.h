@@ -155,6 +155,9 @@ enum class Feld {
     EddxfAchs
 };
 
+// The range a field accepts (the year has its own message and is not here).
+bool WertImBereich(Feld feld, double v);
+
 // Who asked for a calculation: the final repaint depends on it.
 enum class Absender { Sonstige, rgKoordAusg, btGo2, Feld, rgArten, rgMittelwert };
 
