@@ -8,10 +8,6 @@ namespace skiora::app {
 
 Hilfe::Hilfe(Melder& melder, const help::HilfeSystem::Start& start) : system_(melder, start) {}
 
-Hilfe::~Hilfe() {
-    Schliessen();
-}
-
 bool Hilfe::Waehlen(const std::string& progVerz, bool deutsch, std::string& dateiname) {
     Schliessen();
     dateiname = help::HilfeDateiPfad(progVerz, deutsch);
@@ -27,7 +23,6 @@ void Hilfe::Zeigen(int thema) {
 
 void Hilfe::Schliessen() {
     haken_.reset(); // its release closes the help windows
-    system_.CloseAll();
 }
 
 } // namespace skiora::app

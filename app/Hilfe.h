@@ -14,7 +14,6 @@ class Hilfe {
   public:
     // melder shows the help's messages; it must outlive this object.
     Hilfe(Melder& melder, const help::HilfeSystem::Start& start);
-    ~Hilfe();
 
     // Releases the old hook (closing its windows) and hooks the file of the
     // language; dateiname is that file. Returns false when it is missing.
@@ -25,11 +24,10 @@ class Hilfe {
     void Schliessen();
 
     help::HilfeSystem& System() { return system_; }
-    const help::HilfeHaken* Haken() const { return haken_.get(); }
 
   private:
     help::HilfeSystem system_;
-    std::unique_ptr<help::HilfeHaken> haken_;
+    std::unique_ptr<help::HilfeHaken> haken_; // goes first, closing its windows
 };
 
 } // namespace skiora::app
