@@ -177,7 +177,6 @@ bool ExportPanel::AchseUebernehmen() {
         angenommen = false;
     }
     uhr_.p.Halb = uhr_.opt.DxfAchse;
-    uhr_.Abgeleitet();
     uhr_.btGoClick(Absender::Sonstige);
     Gespiegelt();
     return angenommen;

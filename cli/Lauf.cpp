@@ -51,7 +51,6 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
 
     uhr.Modusumschaltung();
-    uhr.Abgeleitet();
     uhr.opt.Bereit = true;
     uhr.btGoClick();
     // A refused calculation (status 11, 12, 21) was reported; the outputs are
