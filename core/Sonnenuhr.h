@@ -101,6 +101,20 @@ struct Tabellen {
     Gitter StrGridEin{5, 31};
 };
 
+// The site by name and its clock, from the place search or typed by hand.
+// The core only reads these plain values; the site layer fills them.
+struct Ortsangaben {
+    std::string Name;        // the place chosen ("Berlin, Germany"), or empty
+    std::string Zeitzone;    // IANA time zone ("Europe/Berlin"), or empty
+    bool Sommerzeit = false; // option: summer-time hour numbers beside the others
+    // The zone's summer time in the calculation year (northern or southern:
+    // the end may come before the beginning in the year).
+    bool HatSommerzeit = false;
+    int SzBeginnTag = 0, SzBeginnMonat = 0; // first day on summer time
+    int SzEndeTag = 0, SzEndeMonat = 0;     // first day back on standard time
+    double SzVersatz = 1.0;                 // hours the clocks go forward
+};
+
 // Zoom and pan of the picture (not saved in configurations).
 struct Ansicht {
     double Zoom = 1.0;
@@ -178,6 +192,7 @@ class Sonnenuhr {
     Rahmen rahmen;
     Anzeige anz;
     lang::Sprachzustand sprache;
+    Ortsangaben ort;
     double SinGI = 1;
     double Klein = 0;
     int Status = 0; // of the last calculation: 0, 11, 12 or 21

@@ -21,6 +21,16 @@ struct Sprachzustand {
     }
 };
 
+// A text of the newer outputs and dialogs, which have no number: each kept
+// beside the feature's other texts in a file of its own under lang/.
+struct Zweisprachig {
+    const char* de;
+    const char* en;
+};
+inline std::string Text(int sprache, const Zweisprachig& t) {
+    return sprache == 2 ? t.en : t.de;
+}
+
 // Numbered messages, 0..56; an unknown number gives "".
 std::string Meldung(int sprache, int nr);
 

@@ -9,6 +9,10 @@ PKGS=(
   libgtest-dev libgmock-dev libbenchmark-dev
   hp2xx python3-ezdxf poppler-utils xvfb xauth
   fonts-liberation2 fonts-dejavu-core
+  libdxflib-dev libgeonames-dev
+  librsvg2-bin libxml2-utils
+  clang libclang-rt-dev
+  desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
 missing=()
 for p in "${PKGS[@]}"; do
