@@ -180,6 +180,7 @@ FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
                     opt.ExtraDatumText = "28/02";
                     opt.ExtraDatumName = "28. Feb";
                 }
+                if (zeitzoneAbgleichen) zeitzoneAbgleichen();
             }
             break;
         }

@@ -210,6 +210,9 @@ class Sonnenuhr {
     std::function<void()> neuZeichnen;
     // Progress of split-analemma methods 2 to 4: step 1..120, on the calling thread.
     std::function<void(int)> fortschritt;
+    // Called when the year of the calculation changed, before the tables are
+    // made again: the site layer brings ort's summer time up to that year.
+    std::function<void()> zeitzoneAbgleichen;
 
     // Derived values SinGI, Klein and the caption lKlein.
     void Abgeleitet();

@@ -1,6 +1,8 @@
 // The hour points on the ellipse, their table and the sunrise/sunset mark.
+#include "Ortsanzeige.h"
 #include "Sonnenuhr.h"
 #include "Zahlen.h"
+#include "lang/OrtTexte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +23,9 @@ void Sonnenuhr::StundenTabelle() {
     Gitter& g = tab.StrGridStd;
     const int lph = std::clamp<int>(p.Lph, 1, 6);
     const int n = lph < 5 ? 1 : 2;
-    g.groesseSetzen(16, ZeilenFuer(opt.StdVon, opt.StdBis, n));
+    // Summer time adds a last column, so the other columns keep their places.
+    const bool sommer = SommerzeitGezeigt(*this);
+    g.groesseSetzen(sommer ? 17 : 16, ZeilenFuer(opt.StdVon, opt.StdBis, n));
     GitterLeeren(g);
     const bool deutsch = sprache.Sprache != 2;
     g.Setze(0, 0, " Nr. ");
@@ -30,6 +34,8 @@ void Sonnenuhr::StundenTabelle() {
         g.Setze(c + 1, 0, opt.KoordXY ? "   x   " : "  d1   ");
         g.Setze(c + 2, 0, opt.KoordXY ? "   y   " : "  d2   ");
     }
+    if (sommer)
+        g.Setze(StundenSommerzeitSpalte, 0, lang::Text(sprache.Sprache, lang::SommerzeitSpalte));
 
     for (int i = 1; i < static_cast<int>(erg.StundenPunkte.size()); ++i)
         erg.StundenPunkte[i] = PunktZeit{};
@@ -52,6 +58,8 @@ void Sonnenuhr::StundenTabelle() {
             const int spalte = k <= 4 ? 4 * k - 3 : 4 * k - 11;
             if (k > 4) g.Setze(1, zeile, "");
             g.Setze(spalte, zeile, MinSekText(zeit / 4));
+            if (sommer && k == 1)
+                g.Setze(StundenSommerzeitSpalte, zeile, SommerzeitUhrzeit(zeit, ort.SzVersatz));
             double w1 = x, w2 = y;
             if (!opt.KoordXY) {
                 w1 = std::sqrt(x * x + (b - y) * (b - y));

@@ -23,6 +23,9 @@ inline constexpr Farbe Silber = 0xC0C0C0;
 inline constexpr Farbe Bildhintergrund = 0xDFDFDF;
 // The pen of the sunrise directions: Bildhintergrund + 2000 (hex).
 inline constexpr Farbe Konstruktion = 0xDFE7AF;
+// The summer-time numbers and their legend: a clear blue, apart from the
+// navy ellipse and the red hour numbers.
+inline constexpr Farbe Sommerzeit = 0xC86400;
 } // namespace farben
 
 inline int RotAnteil(Farbe f) {

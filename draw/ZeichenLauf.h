@@ -39,6 +39,11 @@ void DoppelanalemmaZeichnen(ZeichenLauf& l);
 void SchattenwegZeichnen(ZeichenLauf& l);
 void GnomonUndKonstruktion(ZeichenLauf& l);
 
+// The summer-time number of the full-hour point q (entry e); the place's name
+// (on screen) and the summer-time legend line at the top left (Sommerzeit.cpp).
+void SommerzeitZahlZeichnen(ZeichenLauf& l, Pos q, const PunktZeit& e, int radius);
+void OrtLegendeZeichnen(ZeichenLauf& l);
+
 // How many date entries the marking uses: 12 * Anzahl, plus `zusatz` for 1 or 2.
 int DatumsAnzahl(int anzahl, int zusatz);
 bool IstMonatsanfang(const std::string& name);

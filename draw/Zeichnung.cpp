@@ -5,6 +5,7 @@
 
 #include "FehlerGrafik.h"
 #include "ZeichenLauf.h"
+#include "core/Ortsanzeige.h"
 #include "lang/Texte.h"
 
 #include <algorithm>
@@ -233,11 +234,13 @@ void StundenPunkteZeichnen(ZeichenLauf& l) {
     std::int64_t centre = l.split ? l.LeftX : l.r().PlotCentreX;
     l.LinkeHaelfte = l.split;
     const double M = l.M();
+    const bool sommer = SommerzeitGezeigt(l.u);
     for (int k = 1; k <= n; ++k) {
         const PunktZeit& e = l.u.erg.StundenPunkte[static_cast<std::size_t>(k)];
         Pos q = l.P(centre, e.x, e.y);
         int rad;
-        if (k % lph == 1 || lph == 1) {
+        const bool voll = k % lph == 1 || lph == 1;
+        if (voll) {
             lw.PinselFarbe(farben::Rot);
             lw.SchriftFarbe(farben::Rot);
             rad = r;
@@ -259,6 +262,7 @@ void StundenPunkteZeichnen(ZeichenLauf& l) {
                 z.TextOut(q.x + dx, q.y - hoch - dy, std::to_string(h));
                 break;
             }
+            if (voll && sommer) SommerzeitZahlZeichnen(l, q, e, rad);
         }
         if (l.split && l.LinkeHaelfte && q.x > centre + p.Halb * M / 30) {
             centre = l.RightX;
@@ -391,6 +395,7 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
     lw.SchriftFarbe(farben::Maroon);
     if (uhr.opt.ZeigeSchatten) SchattenwegZeichnen(l);
     GnomonUndKonstruktion(l);
+    OrtLegendeZeichnen(l);
 
     if (schirm) {
         lw.StiftFarbe(farben::Weiss);

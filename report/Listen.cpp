@@ -1,5 +1,6 @@
 #include "Listen.h"
 
+#include "core/Ortsanzeige.h"
 #include "core/Zahlen.h"
 #include "draw/FehlerGrafik.h"
 #include "lang/Texte.h"
@@ -323,7 +324,13 @@ void StundenAbschnitt(Drucker& d) {
     const int s = u.sprache.Sprache;
     d.Titel(u.opt.KoordXY ? lang::TextTabelle1(s, 14) : lang::TextTabelle1(s, 24));
     d.Kopfzeilen(d.L(), false);
-    d.Tabelle(Gruppentafel(u.tab.StrGridStd, 4 * std::max<int>(1, u.p.Lph), 7, 9));
+    Tafel t = Gruppentafel(u.tab.StrGridStd, 4 * std::max<int>(1, u.p.Lph), 7, 9);
+    // The summer-time clock stands after the hour points, as in the window.
+    const Gitter& g = u.tab.StrGridStd;
+    if (g.Spalten() > StundenSommerzeitSpalte && !g.Zelle(StundenSommerzeitSpalte, 0).empty())
+        for (std::size_t r = 0; r < t.zeilen.size(); ++r)
+            t.zeilen[r] += "  " + g.Zelle(StundenSommerzeitSpalte, static_cast<int>(r));
+    d.Tabelle(t);
 }
 
 void SchattenAbschnitt(Drucker& d) {

@@ -81,7 +81,10 @@ void SeitenAbschluss(const Sonnenuhr& uhr, draw::Leinwand& lw, const Rahmen& r,
 
     const int s = uhr.sprache.Sprache;
     const int unten = g.SeiteHoehe + oben - V;
-    lw.TextOut(links + 50, unten - 2 * n * u, lang::TextTabelle2(s, 18));
+    // A dial made for a place found by name says which.
+    const std::string titel = lang::TextTabelle2(s, 18);
+    lw.TextOut(links + 50, unten - 2 * n * u,
+               uhr.ort.Name.empty() ? titel : titel + " \u2013 " + uhr.ort.Name);
 
     lw.SchriftHoehe(2 * u);
     const auto& p = uhr.p;
