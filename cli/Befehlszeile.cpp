@@ -20,6 +20,10 @@ std::string Gebrauch() {
            "  --print-pdf FILE      the dial on A4 landscape\n"
            "  --lists-pdf FILE      all result lists\n"
            "  --hpgl FILE [--dxf FILE] [--scaled AXIS]\n"
+           "  --place NAME          the most populous place of that name: latitude,\n"
+           "                        longitude, zone meridian and time zone\n"
+           "  --tz ZONE             a time zone alone (Europe/Berlin) for a site typed by hand\n"
+           "  --summer-time         summer-time hour numbers beside the others\n"
            "  --help                this text\n"
            "Without output options the window opens.\n";
 }
@@ -31,8 +35,8 @@ bool zahlenListe(const std::string& s, std::vector<double>& out) {
     size_t start = 0;
     while (true) {
         size_t komma = s.find(',', start);
-        auto z = LiesZahl(s.substr(start, komma == std::string::npos ? std::string::npos
-                                                                      : komma - start));
+        auto z = LiesZahl(
+            s.substr(start, komma == std::string::npos ? std::string::npos : komma - start));
         if (!z) return false;
         out.push_back(*z);
         if (komma == std::string::npos) return true;
@@ -43,8 +47,8 @@ bool zahlenListe(const std::string& s, std::vector<double>& out) {
 } // namespace
 
 ParseErgebnis Parse(const std::vector<std::string>& args) {
-    static const std::set<std::string> tabellenNamen = {
-        "hours", "shadow", "dates", "morning", "afternoon", "summary", "input"};
+    static const std::set<std::string> tabellenNamen = {"hours",     "shadow",  "dates", "morning",
+                                                        "afternoon", "summary", "input"};
     Befehlszeile bz;
     auto fehler = [](std::string t) { return ParseErgebnis{std::nullopt, std::move(t)}; };
     for (size_t i = 0; i < args.size(); ++i) {
@@ -73,13 +77,20 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
         } else if (a == "--png" || a == "--svg" || a == "--error-png" || a == "--print-pdf" ||
                    a == "--lists-pdf" || a == "--hpgl" || a == "--dxf") {
             if (!wert(w)) return fehler(a + " takes FILE");
-            if (a == "--png") bz.png = w;
-            else if (a == "--svg") bz.svg = w;
-            else if (a == "--error-png") bz.errorPng = w;
-            else if (a == "--print-pdf") bz.printPdf = w;
-            else if (a == "--lists-pdf") bz.listsPdf = w;
-            else if (a == "--hpgl") bz.hpgl = w;
-            else bz.dxf = w;
+            if (a == "--png")
+                bz.png = w;
+            else if (a == "--svg")
+                bz.svg = w;
+            else if (a == "--error-png")
+                bz.errorPng = w;
+            else if (a == "--print-pdf")
+                bz.printPdf = w;
+            else if (a == "--lists-pdf")
+                bz.listsPdf = w;
+            else if (a == "--hpgl")
+                bz.hpgl = w;
+            else
+                bz.dxf = w;
         } else if (a == "--size") {
             if (!wert(w)) return fehler("--size takes WxH");
             auto x = w.find('x');
@@ -98,6 +109,11 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             auto z = LiesZahl(w);
             if (!z) return fehler("--scaled takes a number");
             bz.scaled = *z;
+        } else if (a == "--place" || a == "--tz") {
+            if (!wert(w)) return fehler(a + (a == "--tz" ? " takes ZONE" : " takes NAME"));
+            (a == "--tz" ? bz.zeitzone : bz.ort) = w;
+        } else if (a == "--summer-time") {
+            bz.sommerzeit = true;
         } else if (a == "/debug" || a == "-debug") {
             bz.debug = true;
         } else if (!a.empty() && a[0] == '-' && a.size() > 1) {

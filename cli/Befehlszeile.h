@@ -9,19 +9,22 @@
 namespace skiora::cli {
 
 struct Befehlszeile {
-    std::optional<std::string> sprache; // "de" or "en"
-    bool distanzen = false;             // hour table as distances
-    std::optional<std::string> konfig;  // CONFIG.ini / CONFIG.adt
+    std::optional<std::string> sprache;                        // "de" or "en"
+    bool distanzen = false;                                    // hour table as distances
+    std::optional<std::string> konfig;                         // CONFIG.ini / CONFIG.adt
     std::vector<std::pair<std::string, std::string>> tabellen; // NAME, FILE
     std::optional<std::string> saveConfig;
     std::optional<std::string> png, svg, errorPng;
-    std::optional<std::pair<int, int>> groesse; // --size WxH
+    std::optional<std::pair<int, int>> groesse;   // --size WxH
     std::optional<std::array<double, 3>> ansicht; // --view ZOOM,DX,DY
     std::optional<std::string> printPdf, listsPdf;
     std::optional<std::string> hpgl, dxf;
     std::optional<double> scaled;
-    bool debug = false; // "/debug" or "-debug": help diagnostics
-    bool hilfe = false; // --help: print the usage and stop
+    std::optional<std::string> ort;      // --place NAME
+    std::optional<std::string> zeitzone; // --tz ZONE
+    bool sommerzeit = false;             // --summer-time
+    bool debug = false;                  // "/debug" or "-debug": help diagnostics
+    bool hilfe = false;                  // --help: print the usage and stop
 
     // True when the program should run without a window.
     bool hatAusgabe() const;

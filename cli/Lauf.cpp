@@ -41,6 +41,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     Sonnenuhr uhr;
     uhr.setzeMelder(&melder);
     uhr.sprache.Waehle(true);
+    SchrittOrtAnschliessen(uhr);
 
     // A configuration that is missing or stops at a faulty line fails the run,
     // but the outputs are still written from what was applied, as the window
@@ -49,6 +50,10 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     // The configuration's language line counts unless --lang was given.
     uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
     if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
+    // A place or zone that cannot be found is a usage error: nothing is written.
+    const int ort = SchrittOrt(uhr, bz);
+    if (ort == 2) return 2;
+    if (ort != 0) ok = false;
 
     uhr.Modusumschaltung();
     uhr.opt.Bereit = true;

@@ -18,7 +18,8 @@ struct QtAusgaben {
     std::function<bool(Sonnenuhr&, const Befehlszeile&, std::string& fehler)> drucke;
 };
 
-// Exit status: 0 success, 1 an input refused or an output not written.
+// Exit status: 0 success, 1 an input refused or an output not written, 2 a
+// place or time zone that cannot be found (nothing is written).
 int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& programmPfad);
 
 } // namespace skiora::cli

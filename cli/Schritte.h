@@ -14,6 +14,13 @@ namespace skiora::cli {
 
 // CONFIG, or the start configuration beside the program (Konfig.cpp).
 bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::string& programmPfad);
+// Lets the document follow its time zone's summer time when the year changes
+// (Ort.cpp); before the configuration is read.
+void SchrittOrtAnschliessen(Sonnenuhr& uhr);
+// --place, --tz, --summer-time, after the configuration (Ort.cpp): 0 when
+// applied, 2 for a usage error (no such place, an unknown zone, summer time
+// without a zone), 1 when the zone has no summer time in the year.
+int SchrittOrt(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --save-config (Konfig.cpp).
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --table NAME FILE ... (Tabellen.cpp).

@@ -1,0 +1,125 @@
+// --place, --tz and --summer-time as a user runs them. Reference values as in
+// tests/site/OrteTest.cpp: positions from the cities' Wikipedia articles
+// (2024, to 0.05 degrees), zone meridians from the legal standard times.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Lauf {
+    int status = -1;
+    std::string fehler; // standard error
+};
+
+fs::path Ordner() {
+    static const fs::path d = [] {
+        fs::path p = fs::path(SKIORA_BINARY_DIR) / "tests" / "cli" / "orte";
+        fs::remove_all(p);
+        fs::create_directories(p);
+        return p;
+    }();
+    return d;
+}
+
+std::string Lies(const fs::path& p) {
+    std::ifstream ein(p, std::ios::binary);
+    std::stringstream s;
+    s << ein.rdbuf();
+    return s.str();
+}
+
+Lauf Starte(const std::string& argumente) {
+    const fs::path fehler = Ordner() / "stderr.txt";
+    const std::string befehl = "'" + std::string(SKIORA_BINARY_DIR) + "/skiora' " + argumente +
+                               " >/dev/null 2>'" + fehler.string() + "'";
+    const int r = std::system(befehl.c_str());
+    return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Lies(fehler)};
+}
+
+std::vector<std::string> Zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::istringstream ein(text);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        z.push_back(zeile);
+    }
+    return z;
+}
+
+struct Fall {
+    const char* ort;
+    double breite, lang, zone; // the program's convention: west positive
+    bool sommerzeit;           // in 2002, the configuration's year
+};
+
+TEST(Orte, EachPlaceFillsTheSiteAndItsSummerTime) {
+    const Fall faelle[] = {
+        {"Berlin", 52.520, -13.405, -15, true},
+        {"Sydney", -33.868, -151.210, -150, true},
+        {"Adelaide", -34.929, -138.601, -142.5, true},
+        {"Kathmandu", 27.710, -85.300, -86.25, false},
+        {"Reykjavík", 64.133, 21.933, 0, false},
+        {"Auckland", -36.848, -174.740, -180, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.ort);
+        const fs::path ini = Ordner() / "ort.ini", csv = Ordner() / "ort.csv";
+        fs::remove(ini);
+        fs::remove(csv);
+        const Lauf l = Starte(std::string("--place '") + f.ort + "' --summer-time --save-config '" +
+                              ini.string() + "' --table hours '" + csv.string() + "'");
+        // A zone without summer time in the year: said, and the run fails,
+        // but the files are written as the window would show the dial.
+        EXPECT_EQ(l.status, f.sommerzeit ? 0 : 1) << l.fehler;
+        EXPECT_EQ(l.fehler.find("keine Sommerzeit") != std::string::npos, !f.sommerzeit)
+            << l.fehler;
+        const auto z = Zeilen(Lies(ini));
+        ASSERT_GE(z.size(), 4u);
+        EXPECT_NEAR(std::stod(z[1]), f.breite, 0.05);
+        EXPECT_NEAR(std::stod(z[2]), f.lang, 0.05);
+        EXPECT_DOUBLE_EQ(std::stod(z[3]), f.zone);
+        const std::string tabelle = Lies(csv);
+        EXPECT_EQ(tabelle.find("\"Sommerzeit\";") != std::string::npos, f.sommerzeit);
+    }
+}
+
+TEST(Orte, WrongPlacesAndZonesAreUsageErrorsThatWriteNothing) {
+    const fs::path csv = Ordner() / "nichts.csv";
+    const std::string tabelle = " --table hours '" + csv.string() + "'";
+    Lauf l = Starte("--place Berlinn" + tabelle);
+    EXPECT_EQ(l.status, 2);
+    EXPECT_NE(l.fehler.find("Kein Ort heißt „Berlinn“. Ähnliche Namen: Berlin, Deutschland"),
+              std::string::npos)
+        << l.fehler;
+    l = Starte("--lang en --place ''" + tabelle);
+    EXPECT_EQ(l.status, 2);
+    EXPECT_NE(l.fehler.find("Please give the name of a place."), std::string::npos) << l.fehler;
+    l = Starte("--tz Mars/Olympus" + tabelle);
+    EXPECT_EQ(l.status, 2);
+    EXPECT_NE(l.fehler.find("„Mars/Olympus“"), std::string::npos) << l.fehler;
+    l = Starte("--summer-time" + tabelle);
+    EXPECT_EQ(l.status, 2);
+    EXPECT_NE(l.fehler.find("--place oder --tz"), std::string::npos) << l.fehler;
+    EXPECT_FALSE(fs::exists(csv));
+    EXPECT_EQ(Starte("--tz").status, 2); // no zone named
+}
+
+TEST(Orte, AZoneAloneSetsTheMeridianAndKeepsTheTypedSite) {
+    const fs::path ini = Ordner() / "zone.ini";
+    const Lauf l = Starte("--tz Asia/Kathmandu --save-config '" + ini.string() + "'");
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    const auto z = Zeilen(Lies(ini));
+    ASSERT_GE(z.size(), 4u);
+    EXPECT_EQ(z[1], "47.250000"); // the built-in site
+    EXPECT_EQ(z[2], "-9.590000");
+    EXPECT_EQ(z[3], "-86.250000");
+}
+
+} // namespace
