@@ -7,6 +7,7 @@
 #include "app/Optionsgruppe.h"
 #include "app/Zeichnung.h"
 #include "config/Konfiguration.h"
+#include "core/Ortsanzeige.h"
 #include "core/Zahlen.h"
 #include "help/HilfeDatei.h"
 
@@ -185,7 +186,14 @@ void Hauptfenster::spaltenBreiten() {
     // column and the three separators leave.
     for (QTableView* t : {StrGridStd, StrGridShad}) {
         t->resizeColumnToContents(0);
-        breiten(t, (breite(t) - t->columnWidth(0) - 3 * 8) / 12, {4, 8, 12}, 1);
+        // The summer-time column, when there is one, is shown after the first
+        // hour point of each row (in files it comes last).
+        const int sommer = t->model()->columnCount() > StundenSommerzeitSpalte ? 1 : 0;
+        if (sommer) {
+            QHeaderView* kopf = t->horizontalHeader();
+            kopf->moveSection(kopf->visualIndex(StundenSommerzeitSpalte), 4);
+        }
+        breiten(t, (breite(t) - t->columnWidth(0) - 3 * 8) / (12 + sommer), {4, 8, 12}, 1);
     }
     const bool split = uhr.p.Arten == 2;
     breiten(StrGridDat,

@@ -33,6 +33,7 @@ class Bildflaeche;
 class Gittermodell;
 class Hilfe;
 class Optionsgruppe;
+class OrtFelder;
 
 struct Startwahl {
     std::string progVerz;              // ends in "/" unless empty
@@ -162,6 +163,7 @@ class Hauptfenster : public QMainWindow {
            *pGeduld = nullptr, *panResize = nullptr;
     QPlainTextEdit* mSplit = nullptr;
     QWidget *Panel1 = nullptr, *Panel2 = nullptr;
+    OrtFelder* ortFelder = nullptr; // place search, readouts, summer time
     QLineEdit *eBreit = nullptr, *eLang = nullptr, *eZone = nullptr, *eHalb = nullptr,
               *eIncl = nullptr, *eGnomInc = nullptr, *eHoehe = nullptr, *ejahr = nullptr,
               *eRiseSet = nullptr, *MaskEdit1 = nullptr;

@@ -4,6 +4,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
+#include "app/OrtFelder.h"
 #include "core/Zahlen.h"
 #include "help/HilfeThemen.h"
 
@@ -250,6 +251,7 @@ void Hauptfenster::Spiegeln() {
     PgCtrl->setTabVisible(PgCtrl->indexOf(tsShade), schatten);
     // The notice that the shadow path is switched off, only while it is.
     if (auto* hinweis = tsShade->findChild<QLabel*>("Label1")) hinweis->setVisible(!schatten);
+    ortFelder->Spiegeln();
     TabellenAktualisieren();
     pGeduld->hide();
 }

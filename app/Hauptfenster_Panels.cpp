@@ -1,6 +1,7 @@
 // The two input panels at the bottom and the overlay panels.
 #include "app/Hauptfenster.h"
 #include "app/Optionsgruppe.h"
+#include "app/OrtFelder.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -81,13 +82,30 @@ void Hauptfenster::erstellePanel1() {
     ejahr = neuesFeld("ejahr", Feld::ejahr);
     eRiseSet = neuesFeld("eRiseSet", Feld::eRiseSet);
 
-    // Three columns of label and field: site, ellipse, gnomon.
+    // Three columns of label and field: site, ellipse, gnomon. The site's
+    // fields have the place search and their readouts beside them.
+    ortFelder = new OrtFelder(uhr, p, eLang, eZone);
+    auto neben = [](QWidget* feld, QWidget* daneben) {
+        auto* zeile = new QHBoxLayout;
+        zeile->addWidget(feld);
+        zeile->addWidget(daneben);
+        zeile->addStretch(1);
+        return zeile;
+    };
     g->addWidget(neuesLabel("lBreit", 103), 1, 0);
-    g->addWidget(eBreit, 1, 1);
+    g->addLayout(neben(eBreit, ortFelder->knopf), 1, 1);
     g->addWidget(neuesLabel("lLang", 104), 2, 0);
-    g->addWidget(eLang, 2, 1);
+    g->addLayout(neben(eLang, ortFelder->langLesbar), 2, 1);
     g->addWidget(neuesLabel("lZone", 105), 3, 0);
-    g->addWidget(eZone, 3, 1);
+    g->addLayout(neben(eZone, ortFelder->zoneLesbar), 3, 1);
+    connect(ortFelder, &OrtFelder::ortGewaehlt, this, [this] {
+        ParameterAnzeigen();
+        btGoClick(Absender::Sonstige);
+    });
+    connect(ortFelder, &OrtFelder::sommerzeitGeaendert, this, [this] {
+        uhr.lStartClick();
+        Spiegeln();
+    });
 
     g->addWidget(neuesLabel("lHalb", 106), 1, 2);
     g->addWidget(eHalb, 1, 3);
@@ -147,6 +165,9 @@ void Hauptfenster::erstellePanel1() {
     MaskEdit1->setFixedWidth(fontMetrics().horizontalAdvance("00/00") + 24);
     MaskEdit1->setToolTip("additional line for the following date");
     datum->addWidget(MaskEdit1);
+    // Here rather than beside Zonenzeit: that row is the panel's widest.
+    datum->addSpacing(10);
+    datum->addWidget(ortFelder->sommerzeit);
     datum->addStretch(1);
     g->addLayout(datum, 3, 6, 1, 4);
 

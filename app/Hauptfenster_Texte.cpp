@@ -3,6 +3,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
+#include "app/OrtFelder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,6 +44,7 @@ void Hauptfenster::TexteSetzen() {
     }
     for (const auto& [o, tag] : getaggt)
         TexteSetzenFuer(o, tag);
+    ortFelder->TexteSetzen();
 }
 
 void Hauptfenster::TexteSetzenFuer(QObject* o, int tag) {

@@ -3,6 +3,7 @@
 #include "app/Anwendung.h"
 #include "app/Bildflaeche.h"
 #include "app/Hauptfenster.h"
+#include "cli/Schritte.h"
 #include "config/Konfiguration.h"
 #include "draw/qt/Bilder.h"
 #include "report/qt/Druck.h"
@@ -45,6 +46,9 @@ int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
     wahl.konfig = bz.konfig;
     if (bz.sprache) wahl.deutsch = *bz.sprache == "de";
     Hauptfenster fenster(wahl);
+    // --place, --tz and --summer-time count in the window too, after the
+    // configuration; a place that cannot be found ends the start.
+    if (cli::SchrittOrt(fenster.uhr, bz) == 2) return 2;
     // SKIORA_STARTZEIT=1 prints the time to the first picture of the
     // calculated dial on screen, and ends.
     if (std::getenv("SKIORA_STARTZEIT")) {

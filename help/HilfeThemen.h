@@ -19,6 +19,8 @@ enum Thema : int {
     ThemaKonfig = 9,        // saving and loading configurations
     ThemaBefehlszeile = 10, // the command line
     ThemaTabellen = 11,     // the result pages and their CSV export
+    ThemaOrt = 60,          // choosing the site: place search, time zone, readouts
+    ThemaSommerzeit = 61,   // summer time and reading a dial with two sets of numbers
 };
 
 struct SteuerThema {
@@ -26,14 +28,36 @@ struct SteuerThema {
     int thema;
 };
 
-inline constexpr std::array<SteuerThema, 27> HilfeThemen{{
-    {"eBreit", 20},      {"eLang", 21},      {"eZone", 22},        {"eHalb", 23},
-    {"eIncl", 24},       {"eGnomInc", 25},   {"eHoehe", 26},       {"ejahr", 27},
-    {"eRiseSet", 28},    {"MaskEdit1", 29},  {"eStart", 30},       {"eEnd", 31},
-    {"eLph", 32},        {"ChBRiseSet", 33}, {"chBzonzeit", 34},   {"chBSchatt", 35},
-    {"rgArten", 40},     {"rgAnzahl", 41},   {"rgMittelwert", 42}, {"efStart", 43},
-    {"efEnd", 44},       {"chbGenau", 45},   {"StrGridEin", 46},   {"rgDefault", 47},
-    {"rgKoordAusg", 48}, {"EddxfAchs", 50},  {"rgDxf", 51},
+inline constexpr std::array<SteuerThema, 29> HilfeThemen{{
+    {"eBreit", 20},
+    {"eLang", 21},
+    {"eZone", 22},
+    {"eHalb", 23},
+    {"eIncl", 24},
+    {"eGnomInc", 25},
+    {"eHoehe", 26},
+    {"ejahr", 27},
+    {"eRiseSet", 28},
+    {"MaskEdit1", 29},
+    {"eStart", 30},
+    {"eEnd", 31},
+    {"eLph", 32},
+    {"ChBRiseSet", 33},
+    {"chBzonzeit", 34},
+    {"chBSchatt", 35},
+    {"rgArten", 40},
+    {"rgAnzahl", 41},
+    {"rgMittelwert", 42},
+    {"efStart", 43},
+    {"efEnd", 44},
+    {"chbGenau", 45},
+    {"StrGridEin", 46},
+    {"rgDefault", 47},
+    {"rgKoordAusg", 48},
+    {"EddxfAchs", 50},
+    {"rgDxf", 51},
+    {"btOrt", ThemaOrt},
+    {"chBSommerzeit", ThemaSommerzeit},
 }};
 
 // The help context of a control; 0 when it has none.

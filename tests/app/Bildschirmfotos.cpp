@@ -4,10 +4,15 @@
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
+#include "app/OrtFelder.h"
+#include "app/OrtSucheDialog.h"
 #include "help/HilfeFenster.h"
+#include "site/Ortsverzeichnis.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -85,9 +90,38 @@ int main(int argc, char** argv) {
         f.findChild<Optionsgruppe*>("rgArten")->knopf(1)->click();
         f.findChild<QAction*>("Hilfe2")->trigger();
         hilfeFoto("menue");
-        for (int thema : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {
+        for (int thema : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 60, 61}) {
             f.hilfe().Zeigen(thema);
             hilfeFoto(QString("thema%1").arg(thema));
+        }
+    }
+    // The place search, and a dial with both sets of hour numbers: Berlin in
+    // 2024, zone time, summer time.
+    for (bool deutsch : {true, false}) {
+        f.Deutsch1Click(deutsch);
+        const QString s = deutsch ? "de" : "en";
+        OrtSucheDialog suche(f.uhr.sprache.Sprache, &f);
+        suche.show();
+        QTest::keyClicks(suche.eingabe(), "Ber");
+        (void)QTest::qWaitFor([&] { return !suche.treffer().empty(); }, 5000);
+        QTest::qWait(50);
+        suche.grab().save(ordner + "/ortsuche-" + s + ".png");
+        for (const skiora::site::Ort* o : suche.treffer())
+            if (o->name == "Berlin") {
+                f.ortFelder->OrtAnwenden(*o);
+                break;
+            }
+        suche.close();
+        auto* jahr = f.findChild<QLineEdit*>("ejahr");
+        jahr->setFocus();
+        jahr->selectAll();
+        QTest::keyClicks(jahr, "2024");
+        QTest::keyClick(jahr, Qt::Key_Tab);
+        if (!f.chBzonzeit->isChecked()) f.chBzonzeit->click();
+        if (!f.ortFelder->sommerzeit->isChecked()) f.ortFelder->sommerzeit->click();
+        for (int seite : {0, 1}) {
+            f.PgCtrl->setCurrentIndex(seite);
+            foto(QString("%1-%2x%3-sommerzeit-seite%4").arg(s).arg(w).arg(h).arg(seite));
         }
     }
     for (const char* n : {"Mitte", "PgCtrl", "Panel1", "Panel2", "pAbout", "pGeduld", "panResize",

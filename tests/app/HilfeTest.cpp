@@ -30,11 +30,11 @@ TEST_F(FensterTest, JedesEingabefeldHatEinHilfethemaInBeidenSprachen) {
     ASSERT_FALSE(en.isEmpty());
     int gefunden = 0;
     for (const char* name :
-         {"eBreit",       "eLang",      "eZone",      "eHalb",     "eIncl",      "eGnomInc",
-          "eHoehe",       "ejahr",      "eRiseSet",   "MaskEdit1", "eStart",     "eEnd",
-          "eLph",         "ChBRiseSet", "chBzonzeit", "chBSchatt", "rgArten",    "rgAnzahl",
-          "rgMittelwert", "efStart",    "efEnd",      "chbGenau",  "StrGridEin", "rgDefault",
-          "rgKoordAusg",  "EddxfAchs",  "rgDxf"}) {
+         {"eBreit",       "eLang",      "eZone",      "eHalb",     "eIncl",        "eGnomInc",
+          "eHoehe",       "ejahr",      "eRiseSet",   "MaskEdit1", "eStart",       "eEnd",
+          "eLph",         "ChBRiseSet", "chBzonzeit", "chBSchatt", "rgArten",      "rgAnzahl",
+          "rgMittelwert", "efStart",    "efEnd",      "chbGenau",  "StrGridEin",   "rgDefault",
+          "rgKoordAusg",  "EddxfAchs",  "rgDxf",      "btOrt",     "chBSommerzeit"}) {
         QWidget* w = fenster->findChild<QWidget*>(name);
         ASSERT_NE(w, nullptr) << name;
         const int thema = help::HilfeThemaVon(name);
@@ -44,7 +44,7 @@ TEST_F(FensterTest, JedesEingabefeldHatEinHilfethemaInBeidenSprachen) {
         EXPECT_TRUE(en.contains(anker)) << name;
         ++gefunden;
     }
-    EXPECT_EQ(gefunden, 27);
+    EXPECT_EQ(gefunden, 29);
 }
 
 using HilfeImFenster = FensterTest;
