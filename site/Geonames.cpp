@@ -32,7 +32,8 @@ std::uint32_t Wort(const std::string& d, std::size_t pos, bool umgedreht) {
 // translations. Anything that does not add up gives an empty catalogue.
 Katalog KatalogLesen(const std::string& pfad) {
     Katalog k;
-    const auto gelesen = datei::BegrenztLesen(pfad, 16u << 20, 2);
+    // The catalogue is about 260 KB; the bound is read into memory at once.
+    const auto gelesen = datei::BegrenztLesen(pfad, 2u << 20, 2);
     const std::string& d = gelesen.inhalt;
     if (!gelesen.ergebnis || gelesen.zuGross || d.size() < 28) return k;
     const std::uint32_t magie = Wort(d, 0, false);

@@ -93,9 +93,31 @@ std::size_t Abstand(const std::string& a, const std::string& b, std::size_t gren
     return zeile[m];
 }
 
+// Most names are plain ASCII: folded without the detour through Unicode.
+std::string AsciiFalten(std::string_view text) {
+    std::string aus;
+    aus.reserve(text.size());
+    bool luecke = false;
+    for (const char c : text) {
+        if (c == '\'') continue;
+        const bool zeichen =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!zeichen) {
+            luecke = !aus.empty();
+            continue;
+        }
+        if (luecke) aus += ' ';
+        luecke = false;
+        aus += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return aus;
+}
+
 } // namespace
 
 std::string Falten(std::string_view utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return AsciiFalten(utf8);
     const QString zerlegt = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
                                 .normalized(QString::NormalizationForm_KD);
     QString aus;
