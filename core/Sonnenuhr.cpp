@@ -105,6 +105,12 @@ bool WertImBereich(Feld feld, double v) {
     return false;
 }
 
+double GnomNeigung(double gnomWinkel) {
+    double neigung = gnomWinkel - 90;
+    if (std::fabs(std::fabs(neigung) - 90) < 1e-7) neigung += 1e-6;
+    return neigung;
+}
+
 FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
     FeldErgebnis erg{true, text};
 
