@@ -188,3 +188,70 @@ TEST_F(Verzeichnis, AByteOrderMarkIsSkipped) {
     ASSERT_TRUE(KonfigurationLaden(uhr, pfad));
     EXPECT_EQ(uhr.p.Jahr, 2010);
 }
+
+// The window's fields take a value only as the file will hold it, so every
+// accepted value loads again to the same value.
+TEST(FeldUndDatei, EveryValueAFieldAcceptsLoadsBackUnchanged) {
+    const std::pair<Feld, const char*> faelle[] = {
+        {Feld::eHalb, "0.0500001"},       {Feld::eHoehe, "0.0500004"},
+        {Feld::eHalb, "2.7500004"},       {Feld::eBreit, "47.2500001"},
+        {Feld::eBreit, "89.9999999"},     {Feld::eBreit, "0.0049"},
+        {Feld::eGnomInc, "0.0000004"},    {Feld::eGnomInc, "90"},
+        {Feld::eGnomInc, "-89.99999999"}, {Feld::eIncl, "-90"},
+        {Feld::eLang, "-9.5900004"},      {Feld::eHalb, "999999.9999999"},
+        {Feld::eRiseSet, "23.4500004"},   {Feld::EddxfAchs, "2.0000001"}};
+    for (const auto& [feld, text] : faelle) {
+        SCOPED_TRACE(text);
+        Sonnenuhr uhr, geladen;
+        uhr.eBreitExit(feld, text);
+        auto e = KonfigurationLesen(geladen, Laden, KonfigurationSchreiben(uhr));
+        ASSERT_EQ(e.status, LeseStatus::Gelesen) << "line " << e.zeile;
+        const DialParams &a = uhr.p, &b = geladen.p;
+        EXPECT_EQ((std::vector<double>{a.Breit, a.Lang, a.Zone, a.Incl, a.GnomWinkel, a.GnomInc,
+                                       a.Hoehe, a.Halb, a.RiseSet}),
+                  (std::vector<double>{b.Breit, b.Lang, b.Zone, b.Incl, b.GnomWinkel, b.GnomInc,
+                                       b.Hoehe, b.Halb, b.RiseSet}));
+    }
+}
+
+// Property: states reached through the fields, saved and loaded, give the
+// same tables.
+TEST(FeldUndDatei, RandomAcceptedStatesSavedAndLoadedGiveIdenticalTables) {
+    std::mt19937 zufall(4711);
+    auto gleich = [&](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(zufall);
+    };
+    auto ganz = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); };
+    // A typed number: up to 9 decimals, sometimes just outside a range's edge.
+    auto text = [&](double v) {
+        char s[64];
+        std::snprintf(s, sizeof s, "%.*f", ganz(0, 9), v);
+        return std::string(s);
+    };
+    const struct {
+        Feld feld;
+        double min, max;
+    } felder[] = {{Feld::eBreit, -90.0001, 90.0001}, {Feld::eLang, -195, 195},
+                  {Feld::eZone, -195, 195},          {Feld::eIncl, -90.0001, 90.0001},
+                  {Feld::eGnomInc, -150.0001, 150},  {Feld::eHoehe, 0.0499, 30},
+                  {Feld::eHalb, 0.0499, 30},         {Feld::eRiseSet, -23.4501, 23.4501}};
+    for (int fall = 0; fall < 60; ++fall) {
+        SCOPED_TRACE("case " + std::to_string(fall));
+        Sonnenuhr uhr, geladen;
+        uhr.p.Arten = static_cast<std::uint8_t>(ganz(0, 2));
+        uhr.p.Mittelwert = static_cast<std::uint8_t>(ganz(0, 1)); // the quick methods
+        for (const auto& f : felder) {
+            // Near the edges half of the time.
+            const double v = ganz(0, 1) ? gleich(f.min, f.max)
+                                        : (ganz(0, 1) ? f.min : f.max) + gleich(-1e-6, 1e-6);
+            uhr.eBreitExit(f.feld, text(v));
+        }
+        uhr.tab = Sonnenuhr().tab; // no tables of the values typed before
+        uhr.btGoClick();
+        auto e = KonfigurationLesen(geladen, Laden, KonfigurationSchreiben(uhr));
+        ASSERT_EQ(e.status, LeseStatus::Gelesen) << "line " << e.zeile;
+        geladen.btGoClick();
+        EXPECT_EQ(geladen.Status, uhr.Status);
+        EXPECT_TRUE(AlleTabellen(geladen.tab) == AlleTabellen(uhr.tab));
+    }
+}
