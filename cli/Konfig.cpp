@@ -13,7 +13,7 @@ bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::strin
         bz.sprache ? config::Sprachwahl::Behalten : config::Sprachwahl::AusDatei;
     bool ok = true;
     if (bz.konfig) {
-        // The window's load command, tables included (as the window shows them).
+        // The window's load command; its tables follow in SchrittRechnen.
         ok = config::KonfigurationLaden(uhr, *bz.konfig, config::LeseAbsender::Datenladen1,
                                         sprachwahl);
     } else {

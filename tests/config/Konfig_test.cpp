@@ -274,6 +274,8 @@ TEST_F(KonfigDatei, StartUpTakesSkioraIniThenStartAdtThenTheBuiltInDial) {
     EXPECT_EQ(adt.p.Jahr, 1999);
     quelle.p.Jahr = 2050;
     ASSERT_TRUE(StartKonfigurationSpeichern(quelle, verzeichnis));
+    // A success is information, not an error.
+    EXPECT_EQ(dynamic_cast<SammelMelder&>(quelle.melder()).eintraege.back().symbol, Symbol::Info);
     auto e = StartKonfigurationLesen(ini, verzeichnis);
     EXPECT_EQ(e.quelle, StartQuelle::SkioraIni);
     EXPECT_TRUE(e.ok && ini.p.Jahr == 2050);
