@@ -40,27 +40,20 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     FehlerAusgabe melder;
     Sonnenuhr uhr;
     uhr.setzeMelder(&melder);
-    uhr.sprache.Waehle(true);
+    // Summer time follows the year of the configuration and of the calculation.
     SchrittOrtAnschliessen(uhr);
 
-    // A configuration that is missing or stops at a faulty line fails the run,
-    // but the outputs are still written from what was applied, as the window
-    // would show it (its step reported why).
-    bool ok = SchrittKonfigLaden(uhr, bz, programmPfad);
-    // The configuration's language line counts unless --lang was given.
-    uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
-    if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
+    // A configuration not read whole leaves no dial to write: no output at
+    // all rather than files of another dial under the requested names.
+    if (!SchrittKonfigLaden(uhr, bz, programmPfad)) return 1;
     // A place or zone that cannot be found is a usage error: nothing is written.
     const int ort = SchrittOrt(uhr, bz);
     if (ort == 2) return 2;
-    if (ort != 0) ok = false;
-
-    uhr.Modusumschaltung();
-    uhr.opt.Bereit = true;
-    uhr.btGoClick();
-    // A refused calculation (status 11, 12, 21) was reported; the outputs are
-    // still written as the window would show them, but the run failed.
-    if (uhr.Status != 0) ok = false;
+    SchrittRechnen(uhr, bz);
+    // A refused calculation (status 11, 12, 21), or summer time asked for in a
+    // year without, was reported; the outputs are still written as the window
+    // would show them, but the run failed.
+    bool ok = uhr.Status == 0 && ort == 0;
     if (bz.ansicht) {
         uhr.ansicht.Zoom = (*bz.ansicht)[0];
         uhr.ansicht.DeltaX = Naechste((*bz.ansicht)[1]);

@@ -21,6 +21,8 @@ void SchrittOrtAnschliessen(Sonnenuhr& uhr);
 // applied, 2 for a usage error (no such place, an unknown zone, summer time
 // without a zone), 1 when the zone has no summer time in the year.
 int SchrittOrt(Sonnenuhr& uhr, const Befehlszeile& bz);
+// The tables of the loaded dial, as the window has them (Konfig.cpp).
+void SchrittRechnen(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --save-config (Konfig.cpp).
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --table NAME FILE ... (Tabellen.cpp).
