@@ -5,6 +5,7 @@
 #include "core/Sonne.h"
 #include "core/Zahlen.h"
 #include "lang/KonfigTexte.h"
+#include "lang/OrtTexte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -167,7 +168,7 @@ bool ZeileLesen(Einlesung& e, const Sonnenuhr& ausgang, LeseAbsender absender, i
     } else if (k <= KonfigZeilenAnzahl) {
         return t.empty() || StundenlisteLesen(e.konfig.stundenEingabe, k - 22, t);
     }
-    // Lines after the 26th are not read (yet).
+    // Lines after the 26th hold the site (KonfigOrt.cpp), read as a whole.
     return true;
 }
 
@@ -277,6 +278,9 @@ Einlesung KonfigurationAusZeilen(const std::vector<std::string>& zeilen, const S
     if (!ausgang.StundenBereichErlaubt(o.StdVon, o.StdBis, e.konfig.p.Lph))
         return stopp(std::min(n, KonfigZeilenAnzahl));
     e.konfig.p.GnomInc = GnomNeigung(e.konfig.p.GnomWinkel);
+    const OrtLesung ort = OrtZeilenLesen(zeilen, ausgang.ort);
+    e.konfig.ort = ort.ort;
+    e.ortZeile = ort.beschaedigteZeile;
     return e;
 }
 
@@ -294,7 +298,13 @@ void Uebernehmen(Sonnenuhr& uhr, const Einlesung& e) {
     uhr.anz.ChBRiseSetHaken = k.riseSetHaken;
     uhr.tab.StrGridEin = k.stundenEingabe;
     uhr.Abgeleitet();
+    // The summer time of the zone in the file's year.
+    if (uhr.zeitzoneAbgleichen) uhr.zeitzoneAbgleichen();
     if (e.datumUnlesbar) uhr.MeldeNr(17, lang::Titel::Fehler, Symbol::Fehler);
+    if (e.ortZeile != 0)
+        uhr.Melde(lang::Einsetzen(lang::Text(uhr.sprache.Sprache, lang::OrtZeileBeschaedigt),
+                                  {std::to_string(e.ortZeile)}),
+                  lang::Titel::Warnung, Symbol::Warnung);
 }
 
 LeseErgebnis KonfigurationLesen(Sonnenuhr& uhr, LeseAbsender absender,

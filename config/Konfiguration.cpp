@@ -59,6 +59,8 @@ std::vector<std::string> KonfigurationSchreiben(const Sonnenuhr& uhr) {
     z.push_back(std::string(1, uhr.anz.ChBRiseSetHaken ? 'j' : 'n') + (o.Genau ? 'j' : 'n'));
     for (auto& liste : StundenlistenSchreiben(uhr))
         z.push_back(liste);
+    for (auto& zeile : OrtZeilenSchreiben(uhr.ort))
+        z.push_back(zeile);
     return z;
 }
 

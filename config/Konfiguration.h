@@ -20,7 +20,7 @@ inline constexpr int KonfigZeilenAnzahl = 26;
 // only when neither the date field nor the load command asked.
 enum class LeseAbsender { Hauptfenster, Datenladen1, MaskEdit1 };
 
-// The 26 lines of the current state.
+// The 26 lines of the current state, then the site's lines (KonfigOrt.cpp).
 std::vector<std::string> KonfigurationSchreiben(const Sonnenuhr& uhr);
 // The same lines as the file holds them: Windows code page, each ended by CR LF.
 std::string KonfigurationText(const Sonnenuhr& uhr);
@@ -43,7 +43,7 @@ struct LeseErgebnis {
 struct Konfiguration {
     DialParams p;
     Optionen opt;
-    Ortsangaben ort; // for lines after the 26th, which are not read yet
+    Ortsangaben ort; // from the lines after the 26th
     bool spracheDeutsch = true;
     bool riseSetHaken = false; // ChBRiseSetHaken
     bool riseSetAktiv = true;  // ChBRiseSetAktiv: read only, decides MarkRiseSet
@@ -58,6 +58,7 @@ struct Einlesung {
     std::string zeilenText;     // its text
     Konfiguration konfig;       // the state the file gives (when Gelesen)
     bool datumUnlesbar = false; // line 19 is no date: message 17 on applying
+    int ortZeile = 0;           // a damaged site line: the place stays as it was
 };
 
 // The lines of a file's bytes: a leading UTF-8 byte-order mark skipped (the
@@ -85,6 +86,16 @@ struct DatumErgebnis {
 };
 // Reads an extra date; a valid date is stored as ExtraTag and ExtraMonat.
 DatumErgebnis DatumLesen(Optionen& opt, int jahr, LeseAbsender absender, const std::string& text);
+
+// The site after the 26 lines, which older versions skip: "Ort=Berlin,
+// Deutschland" (characters the code page lacks as "&#x141;"),
+// "Zeitzone=Europe/Berlin", "Sommerzeit=j"; only what is set.
+std::vector<std::string> OrtZeilenSchreiben(const Ortsangaben& ort);
+struct OrtLesung {
+    Ortsangaben ort;           // no lines: no place, no zone, no summer time
+    int beschaedigteZeile = 0; // a damaged line: ort is the place as it was
+};
+OrtLesung OrtZeilenLesen(const std::vector<std::string>& zeilen, const Ortsangaben& bisher);
 
 // Fills column 1..4 of the hour-input table from a list "7/8.5/17/".
 // False on a format error; the items before it are already in the table.

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+
 namespace skiora::app::test {
 
 class Ort : public FensterTest {
@@ -112,6 +114,34 @@ TEST_F(Ort, SummerTimeFollowsTheZoneAndTheYear) {
     EXPECT_TRUE(haken->isEnabled());
     EXPECT_EQ(stunden->model()->columnCount(), 17);
     EXPECT_EQ(fenster->uhr.ort.SzBeginnTag, 6);
+}
+
+TEST_F(Ort, ConfigurationsKeepThePlaceAndAFileWithoutOneNamesNone) {
+    const std::string verz = SKIORA_BINARY_DIR "/tests/app/orte";
+    std::filesystem::create_directories(verz);
+    const QString ohne = QString::fromStdString(verz + "/ohne.ini");
+    const QString berlin = QString::fromStdString(verz + "/berlin.ini");
+    ASSERT_TRUE(fenster->KonfigurationSpeichern(ohne));
+    fenster->ortFelder->OrtAnwenden(
+        *site::Ortsverzeichnis::Datenbank().Suchen("Berlin", 1).orte.at(0));
+    finde<QCheckBox>("chBSommerzeit")->click();
+    ASSERT_TRUE(fenster->KonfigurationSpeichern(berlin));
+
+    ASSERT_TRUE(fenster->KonfigurationLaden(ohne));
+    auto* haken = finde<QCheckBox>("chBSommerzeit");
+    EXPECT_FALSE(haken->isEnabled());
+    EXPECT_FALSE(haken->isChecked());
+    EXPECT_FALSE(ortKnopf()->toolTip().contains("Berlin"));
+    EXPECT_EQ(finde<QTableView>("StrGridStd")->model()->columnCount(), 16);
+
+    ASSERT_TRUE(fenster->KonfigurationLaden(berlin));
+    EXPECT_TRUE(haken->isEnabled());
+    EXPECT_TRUE(haken->isChecked());
+    EXPECT_TRUE(ortKnopf()->toolTip().contains("Berlin, Deutschland (Europe/Berlin)"));
+    EXPECT_EQ(finde<QLineEdit>("eLang")->text(), " -13.41");
+    EXPECT_EQ(finde<QTableView>("StrGridStd")->model()->columnCount(), 17);
+    EXPECT_TRUE(melder.eintraege.empty()) << letzteMeldung();
+    std::filesystem::remove_all(verz);
 }
 
 } // namespace skiora::app::test

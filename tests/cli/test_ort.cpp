@@ -111,6 +111,21 @@ TEST(Orte, WrongPlacesAndZonesAreUsageErrorsThatWriteNothing) {
     EXPECT_EQ(Starte("--tz").status, 2); // no zone named
 }
 
+TEST(Orte, TheConfigurationKeepsPlaceZoneAndSummerTime) {
+    const fs::path ini = Ordner() / "berlin.ini", csv = Ordner() / "berlin.csv";
+    Lauf l = Starte("--place Berlin --summer-time --save-config '" + ini.string() + "'");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    const auto z = Zeilen(Lies(ini));
+    ASSERT_EQ(z.size(), 29u);
+    EXPECT_EQ(z[26], "Ort=Berlin, Deutschland");
+    EXPECT_EQ(z[27], "Zeitzone=Europe/Berlin");
+    EXPECT_EQ(z[28], "Sommerzeit=j");
+    // Loaded again, without the options: the summer-time column is back.
+    l = Starte("'" + ini.string() + "' --table hours '" + csv.string() + "'");
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_NE(Lies(csv).find("\"Sommerzeit\";"), std::string::npos);
+}
+
 TEST(Orte, AZoneAloneSetsTheMeridianAndKeepsTheTypedSite) {
     const fs::path ini = Ordner() / "zone.ini";
     const Lauf l = Starte("--tz Asia/Kathmandu --save-config '" + ini.string() + "'");
@@ -120,6 +135,8 @@ TEST(Orte, AZoneAloneSetsTheMeridianAndKeepsTheTypedSite) {
     EXPECT_EQ(z[1], "47.250000"); // the built-in site
     EXPECT_EQ(z[2], "-9.590000");
     EXPECT_EQ(z[3], "-86.250000");
+    ASSERT_EQ(z.size(), 27u); // the zone, and no name
+    EXPECT_EQ(z[26], "Zeitzone=Asia/Kathmandu");
 }
 
 } // namespace
