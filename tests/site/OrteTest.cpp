@@ -33,15 +33,20 @@ struct Fall {
     const char* zeitzone;
     double breite, laengeOst, zone;
     int beginnTag, beginnMonat, endeTag, endeMonat; // 0: no summer time
+    const char* legende;                            // its days as the dial names them
 };
 
 const Fall Faelle[] = {
-    {"Berlin", "Berlin", "Europe/Berlin", 52.520, 13.405, -15, 31, 3, 27, 10},
-    {"sydney", "Sydney", "Australia/Sydney", -33.868, 151.210, -150, 6, 10, 7, 4},
-    {"Adelaide", "Adelaide", "Australia/Adelaide", -34.929, 138.601, -142.5, 6, 10, 7, 4},
-    {"Kathmandu", "Kathmandu", "Asia/Kathmandu", 27.710, 85.300, -86.25, 0, 0, 0, 0},
-    {"Reykjavík", "Reykjavik", "Atlantic/Reykjavik", 64.133, -21.933, 0, 0, 0, 0, 0},
-    {"Auckland", "Auckland", "Pacific/Auckland", -36.848, 174.740, -180, 29, 9, 7, 4},
+    {"Berlin", "Berlin", "Europe/Berlin", 52.520, 13.405, -15, 31, 3, 27, 10,
+     "(+1 h), 31. Mar to 26. Okt 2024"},
+    {"sydney", "Sydney", "Australia/Sydney", -33.868, 151.210, -150, 6, 10, 7, 4,
+     "(+1 h) until 06. Apr and from 06. Okt 2024"},
+    {"Adelaide", "Adelaide", "Australia/Adelaide", -34.929, 138.601, -142.5, 6, 10, 7, 4,
+     "(+1 h) until 06. Apr and from 06. Okt 2024"},
+    {"Kathmandu", "Kathmandu", "Asia/Kathmandu", 27.710, 85.300, -86.25, 0, 0, 0, 0, ""},
+    {"Reykjavík", "Reykjavik", "Atlantic/Reykjavik", 64.133, -21.933, 0, 0, 0, 0, 0, ""},
+    {"Auckland", "Auckland", "Pacific/Auckland", -36.848, 174.740, -180, 29, 9, 7, 4,
+     "(+1 h) until 06. Apr and from 29. Sep 2024"},
 };
 
 TEST(Orte, EachPlaceGivesItsFieldsZoneMeridianAndSummerTime) {
@@ -55,6 +60,7 @@ TEST(Orte, EachPlaceGivesItsFieldsZoneMeridianAndSummerTime) {
 
         Sonnenuhr uhr;
         uhr.p.Jahr = 2024;
+        uhr.sprache.Waehle(false);
         OrtUebernehmen(uhr, ort, 2);
         // The program counts longitudes and meridians positive towards the west.
         EXPECT_NEAR(uhr.p.Breit, f.breite, 0.05);
@@ -68,6 +74,12 @@ TEST(Orte, EachPlaceGivesItsFieldsZoneMeridianAndSummerTime) {
         EXPECT_EQ(uhr.ort.SzEndeTag, f.endeTag);
         EXPECT_EQ(uhr.ort.SzEndeMonat, f.endeMonat);
         EXPECT_DOUBLE_EQ(uhr.ort.SzVersatz, 1);
+        // The labels: an hour later, in the days of that year's law.
+        uhr.ort.Sommerzeit = true;
+        uhr.StundenTabelle();
+        EXPECT_EQ(uhr.tab.StrGridStd.Zelle(StundenSommerzeitSpalte, 9),
+                  f.beginnTag ? " 14:00" : ""); // the row of 13:00
+        EXPECT_NE(SommerzeitLegende(uhr).find(f.legende), std::string::npos);
         // Klein follows the new latitude (flat dial: Halb * sin(latitude)).
         EXPECT_NEAR(uhr.Klein, uhr.p.Halb * std::sin(uhr.p.Breit * Rad), 1e-9);
     }
