@@ -155,14 +155,12 @@ TEST(Befehlszeile, AConfigurationNotReadWholeWritesNothing) {
     std::string komma = Lies(d / "gut.ini");
     komma.replace(komma.find("47.250000"), 9, "52,5");
     Schreibe(d / "c.ini", komma);
-    Schreibe(d / "leer.ini", "");
     Schreibe(d / "gross.ini", Lies(d / "gut.ini") + std::string(100 * 1024, 'x'));
+    // A faulty line, and a file refused before reading (the reasons of the
+    // others are tested in tests/config).
     const std::pair<std::string, std::string> faelle[] = {
         {(d / "c.ini").string(), "Error during File Input!\nZeile 2: 52,5\n"},
-        {(d / "leer.ini").string(), "ist leer"},
-        {(d / "gross.ini").string(), "64 KiB"},
-        {(d / "fehlt.ini").string(), "gibt es nicht"},
-        {"/dev/zero", "/dev/zero"}};
+        {(d / "gross.ini").string(), "64 KiB"}};
     for (const auto& [konfig, text] : faelle) {
         SCOPED_TRACE(konfig);
         // Saving over the faulty file itself must not put defaults there.
@@ -173,7 +171,7 @@ TEST(Befehlszeile, AConfigurationNotReadWholeWritesNothing) {
         EXPECT_NE(l.fehler.find(text), std::string::npos) << l.fehler;
         EXPECT_EQ(Lies(d / "c.ini"), komma);
         EXPECT_FALSE(fs::exists(d / "h.csv") || fs::exists(d / "p.png"));
-        EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 4);
+        EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 3);
     }
 }
 
