@@ -339,3 +339,48 @@ TEST(Fertigung, ARefusedDialIsReportedAndNothingWritten) {
     EXPECT_NE(melder.eintraege[0].text.find(p.string()), std::string::npos);
     EXPECT_FALSE(fs::exists(p));
 }
+
+TEST(Fertigung, DxfEllipseRunsFromTheFirstToTheLastHourAlsoWhenItsMajorAxisIsNorthSouth) {
+    auto vier = test::VierUhren();
+    for (Sonnenuhr* uhr : {vier[0].uhr.get(), vier[1].uhr.get()}) {
+        for (bool hoch : {false, true}) {
+            if (hoch) {
+                // A steep plane far north: the minor half axis exceeds the major one.
+                uhr->p.Breit = uhr->p.Breit > 0 ? 70 : -70;
+                uhr->p.Incl = 40;
+                uhr->btGoClick();
+                ASSERT_GT(std::abs(uhr->Klein), uhr->p.Halb);
+            }
+            const Dxf d =
+                LiesDxf(export_::FertigungDxf(modell::DialModell(*uhr), Einheit::Millimeter));
+            const auto ellipse = std::find_if(d.entitaeten.begin(), d.entitaeten.end(),
+                                              [](const Entitaet& e) { return e.art == "ELLIPSE"; });
+            ASSERT_NE(ellipse, d.entitaeten.end());
+            const Entitaet& e = *ellipse;
+            // c + M cos u + ratio (M turned left) sin u
+            auto punkt = [&](double u) {
+                const double mx = e.Z(11), my = e.Z(21), q = e.Z(40);
+                return Mitte{e.Z(10) + mx * std::cos(u) - q * my * std::sin(u),
+                             e.Z(20) + my * std::cos(u) + q * mx * std::sin(u)};
+            };
+            const int n = (uhr->opt.StdBis - uhr->opt.StdVon) * uhr->p.Lph + 1;
+            const PunktZeit& erste = uhr->erg.StundenPunkte[1];
+            const PunktZeit& letzte = uhr->erg.StundenPunkte[static_cast<std::size_t>(n)];
+            // Counter-clockwise: a northern dial from evening to morning.
+            const bool nord = uhr->Klein > 0;
+            const Mitte a = punkt(e.Z(nord ? 42 : 41)), b = punkt(e.Z(nord ? 41 : 42));
+            EXPECT_NEAR(a.x, erste.x * 1000, 1e-6) << hoch;
+            EXPECT_NEAR(a.y, erste.y * 1000, 1e-6) << hoch;
+            EXPECT_NEAR(b.x, letzte.x * 1000, 1e-6) << hoch;
+            EXPECT_NEAR(b.y, letzte.y * 1000, 1e-6) << hoch;
+            // The arc runs through the day, not round the night: its middle is
+            // the hour halfway between the first and the last (13:00 for 5 to 21).
+            const int mitte = (uhr->opt.StdVon + uhr->opt.StdBis) / 2;
+            const PunktZeit& m = uhr->erg.StundenPunkte[static_cast<std::size_t>(
+                (mitte - uhr->opt.StdVon) * uhr->p.Lph + 1)];
+            const Mitte halbwegs = punkt((e.Z(41) + e.Z(42)) / 2);
+            EXPECT_NEAR(halbwegs.x, m.x * 1000, 1e-6);
+            EXPECT_NEAR(halbwegs.y, m.y * 1000, 1e-6);
+        }
+    }
+}

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <map>
+#include <set>
 
 using namespace skiora;
 using namespace skiora::modell;
@@ -202,6 +203,11 @@ TEST(Modell, HourNumbersOutsideSummerTimeInsideAndTheDateStrip) {
 }
 
 TEST(Modell, RefusedDialsAndBadOptionsGiveNoModel) {
+    std::set<std::string> namen;
+    for (Ebene e : AlleEbenen())
+        EXPECT_TRUE(Info(e).name && namen.insert(Info(e).name).second) << static_cast<int>(e);
+    EXPECT_EQ(namen.size(), static_cast<std::size_t>(EbenenAnzahl));
+
     auto vier = test::VierUhren();
     Sonnenuhr& uhr = *vier[0].uhr;
     EXPECT_TRUE(DialModell(uhr, {0, 0.02}).verweigert);
