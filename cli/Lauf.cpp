@@ -56,6 +56,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
+    ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
     ok = SchrittPlot(uhr, bz) && ok;
     if (qt) {
         for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {

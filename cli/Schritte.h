@@ -20,6 +20,8 @@ void SchrittRechnen(Sonnenuhr& uhr, const Befehlszeile& bz);
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --table NAME FILE ... (Tabellen.cpp).
 bool SchrittTabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
+// --svg-mm / --dxf-mm with --units, --point-diameter, --font-size (Fertigung.cpp).
+bool SchrittFertigung(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --hpgl / --dxf / --scaled (Plot.cpp).
 bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz);
 

@@ -5,6 +5,7 @@
 
 #include "FehlerGrafik.h"
 #include "ZeichenLauf.h"
+#include "core/Figuren.h"
 #include "lang/Texte.h"
 
 #include <algorithm>
@@ -58,12 +59,6 @@ MassstabWerte MassstabBerechnen(double Halb, double GnomWinkel, double Breit, do
     m.Massstab *= m.Norm;
     m.Schritt /= m.Norm;
     return m;
-}
-
-bool MussVerweigern(const Sonnenuhr& uhr) {
-    const double s = SinGIGeklemmt(uhr.p.GnomWinkel, uhr.p.Incl);
-    return std::abs(s) < std::sin(8 * Rad) ||
-           (uhr.p.Arten == 2 && std::abs(uhr.p.Breit - uhr.p.GnomInc) < 25);
 }
 
 namespace {

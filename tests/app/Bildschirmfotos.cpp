@@ -1,6 +1,7 @@
 // Not a test: writes screenshots of every page in both languages, for a person
 // to look at, and of the help at some topics. Run under xvfb-run:
 // bildschirmfotos OUTDIR WIDTH HEIGHT
+#include "app/FertigungDialog.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
@@ -59,6 +60,12 @@ int main(int argc, char** argv) {
         f.findChild<QAction*>("About1")->trigger();
         foto(QString("%1-%2x%3-about").arg(s).arg(w).arg(h));
         f.findChild<QWidget*>("pAbout")->hide();
+        if (auto* d = f.findChild<FertigungDialog*>()) {
+            d->show();
+            QTest::qWait(50);
+            d->grab().save(ordner + "/" + s + "-fertigung.png");
+            d->hide();
+        }
 
         // The help as F1 brings it: on fields, then the chapters by number.
         auto hilfeFoto = [&](const QString& name) {
