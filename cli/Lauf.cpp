@@ -49,6 +49,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     // The configuration's language line counts unless --lang was given.
     uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
     if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
+    SchrittLeser(uhr, bz);
 
     uhr.Modusumschaltung();
     uhr.opt.Bereit = true;
@@ -65,6 +66,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
     ok = SchrittPlot(uhr, bz) && ok;
+    ok = SchrittSonnentabellen(uhr, bz) && ok;
     if (qt) {
         for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {
             if (!*ausgabe) continue;
