@@ -270,6 +270,19 @@ void StundenPunkteZeichnen(ZeichenLauf& l) {
     }
 }
 
+// Readers whose shadow falls short of hour points: said in the top left
+// corner, where the picture has room.
+void ReichweiteWarnen(ZeichenLauf& l) {
+    const std::string t = ReichweiteWarnText(l.u.reichweite, l.sprache());
+    if (t.empty()) return;
+    Leinwand& lw = l.lw();
+    const Schrift vorher = lw.schrift;
+    lw.SchriftFett(true);
+    lw.SchriftFarbe(farben::Rot);
+    l.z.TextOut(l.u.rahmen.RandX + 8, l.u.rahmen.RandY + 6, t);
+    lw.schrift = vorher;
+}
+
 } // namespace
 
 ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild fehlerBild,
@@ -362,6 +375,8 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
         z.TextOut(B - 20 - z.TextWidth(t), H - 20, t);
         lw.SchriftFarbe(farben::Schwarz);
     }
+
+    if (schirm) ReichweiteWarnen(l);
 
     if (l.split) {
         AchsenZeichnen(l, true, l.LeftX, r.PlotCentreY);
