@@ -36,10 +36,13 @@ void MittagDialog::TexteSetzen() {
     const int s = uhr_.sprache.Sprache;
     setWindowTitle(Q(lang::Text(s, lang::MittagTitel) + " " + std::to_string(uhr_.p.Jahr)));
     // The site as the numbers stand, so that a sign error shows here too.
-    std::string ort = uhr_.ort.Name.empty() ? std::string() : uhr_.ort.Name + ":  ";
-    ort += lang::LadeTextOhneKuerzel(uhr_.sprache, 104) + " " + ZahlText(1, 2, uhr_.p.Lang) +
+    std::string ort = uhr_.ort.Name;
+    if (!uhr_.ort.Zeitzone.empty())
+        ort += (ort.empty() ? "" : " ") + ("(" + uhr_.ort.Zeitzone + ")");
+    if (!ort.empty()) ort += ":  ";
+    ort += lang::LadeTextOhneKuerzel(uhr_.sprache, 104) + " " + ZahlText(2, 2, uhr_.p.Lang) +
            ",  " + lang::LadeTextOhneKuerzel(uhr_.sprache, 105) + " " +
-           ZahlText(1, 2, uhr_.p.Zone) + ".  " + SommerzeitText(uhr_.ort, s);
+           ZahlText(2, 2, uhr_.p.Zone) + ".  " + SommerzeitText(uhr_.ort, s);
     ort_->setText(Q(ort));
     hinweis_->setText(Q(lang::Text(s, lang::MittagHinweis)));
 }

@@ -271,16 +271,24 @@ std::string ReichweiteVorschlagText(const Schattenreichweite& r, int sprache) {
     return text;
 }
 
-std::string ReichweiteWarnText(const Schattenreichweite& r, int sprache) {
-    std::string liste;
+std::vector<std::string> ReichweiteWarnZeilen(const Schattenreichweite& r, int sprache) {
+    std::vector<std::string> zeilen;
     for (const auto& e : r.ergebnis) {
         if (e.zuKurz() == 0) continue;
-        if (!liste.empty()) liste += ", ";
-        liste += Ersetze(
+        if (zeilen.empty()) zeilen.push_back(lang::Text(sprache, lang::ReichweiteWarnung));
+        zeilen.push_back(Ersetze(
             Ersetze(lang::Text(sprache, lang::ReichweiteWarnungEintrag), "%1", Meter(e.hoehe)),
-            "%2", Prozent(e.anteil()));
+            "%2", Prozent(e.anteil())));
     }
-    return liste.empty() ? liste : lang::Text(sprache, lang::ReichweiteWarnung) + liste;
+    return zeilen;
+}
+
+std::string ReichweiteWarnText(const Schattenreichweite& r, int sprache) {
+    const auto zeilen = ReichweiteWarnZeilen(r, sprache);
+    std::string text;
+    for (std::size_t i = 0; i < zeilen.size(); ++i)
+        text += (i == 0 ? "" : i == 1 ? " " : ", ") + zeilen[i];
+    return text;
 }
 
 } // namespace skiora

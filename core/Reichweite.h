@@ -72,7 +72,9 @@ bool LeserhoehenSetzen(Sonnenuhr& uhr, const std::vector<std::string>& felder);
 Gitter ReichweiteGitter(const Schattenreichweite& r, int sprache);
 // The largest half axes as a suggestion, or that every shadow reaches.
 std::string ReichweiteVorschlagText(const Schattenreichweite& r, int sprache);
-// The warning line on the picture; empty when every shadow reaches.
+// The warning: a caption, then one line per height that falls short; empty
+// when every shadow reaches. The picture shows the lines, the window one text.
+std::vector<std::string> ReichweiteWarnZeilen(const Schattenreichweite& r, int sprache);
 std::string ReichweiteWarnText(const Schattenreichweite& r, int sprache);
 
 } // namespace skiora

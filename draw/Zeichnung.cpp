@@ -273,13 +273,15 @@ void StundenPunkteZeichnen(ZeichenLauf& l) {
 // Readers whose shadow falls short of hour points: said in the top left
 // corner, where the picture has room.
 void ReichweiteWarnen(ZeichenLauf& l) {
-    const std::string t = ReichweiteWarnText(l.u.reichweite, l.sprache());
-    if (t.empty()) return;
     Leinwand& lw = l.lw();
     const Schrift vorher = lw.schrift;
     lw.SchriftFett(true);
     lw.SchriftFarbe(farben::Rot);
-    l.z.TextOut(l.u.rahmen.RandX + 8, l.u.rahmen.RandY + 6, t);
+    std::int64_t y = l.u.rahmen.RandY + 6;
+    for (const std::string& zeile : ReichweiteWarnZeilen(l.u.reichweite, l.sprache())) {
+        l.z.TextOut(l.u.rahmen.RandX + 8, y, zeile);
+        y += l.z.TextHeight(zeile) + 2;
+    }
     lw.schrift = vorher;
 }
 

@@ -14,9 +14,9 @@ const Zweisprachig ReichweiteKopfZeit{"Uhrzeit", "Time"};
 const Zweisprachig ReichweiteKopfSchatten{"Schatten (m)", "Shadow (m)"};
 const Zweisprachig ReichweiteKopfAbstand{"Abstand (m)", "Distance (m)"};
 const Zweisprachig ReichweiteVerfehlt{"verfehlt", "misses"};
-const Zweisprachig ReichweiteWarnung{"Schatten zu kurz (Anteil der Marken): ",
-                                     "Shadow too short (share of the marks): "};
-const Zweisprachig ReichweiteWarnungEintrag{"%1 m: %2", "%1 m: %2"};
+const Zweisprachig ReichweiteWarnung{"Schatten der Ablesenden zu kurz:",
+                                     "Readers' shadows too short:"};
+const Zweisprachig ReichweiteWarnungEintrag{"%1 m bei %2 der Marken", "%1 m at %2 of the marks"};
 const Zweisprachig ReichweiteAllesErreicht{"Jeder Schatten erreicht jeden Stundenpunkt.",
                                            "Every shadow reaches every hour point."};
 const Zweisprachig ReichweiteVorschlag{

@@ -100,8 +100,8 @@ TEST(Schattenreichweite, AtTheJuneSolsticeTheNoonMarkIsOutOfReachOfAPersonOf1_8m
     EXPECT_TRUE(gefunden);
     EXPECT_EQ(g.Zeilen(), 5 + uhr.reichweite.ergebnis[0].zuKurz() + gross.zuKurz());
     const std::string warnung = ReichweiteWarnText(uhr.reichweite, 2);
-    EXPECT_EQ(warnung.rfind("Shadow too short (share of the marks): 1.20 m: ", 0), 0u) << warnung;
-    EXPECT_NE(warnung.find(" %, 1.80 m: "), std::string::npos) << warnung;
+    EXPECT_EQ(warnung.rfind("Readers' shadows too short: 1.20 m at ", 0), 0u) << warnung;
+    EXPECT_NE(warnung.find(" % of the marks, 1.80 m at "), std::string::npos) << warnung;
 }
 
 // Every length of the dial scales with its half axis, the shadows do not: the
