@@ -81,24 +81,39 @@ std::string Prozent(double anteil) {
     return ZahlText(1, 1, 100 * anteil) + " %";
 }
 
-} // namespace
+// The Sun's declination and equation of time over one day of clock time.
+// Both change slowly: taken at the day's two ends and interpolated, they are
+// good to a thousandth of a degree and spare the ephemeris every hour point.
+struct Tagessonne {
+    SonnenOrt anfang, ende;
+    SonnenOrt um(double zeit) const {
+        const double f = zeit / 24;
+        return {anfang.dekl + f * (ende.dekl - anfang.dekl),
+                anfang.eot + f * (ende.eot - anfang.eot)};
+    }
+};
 
-bool Schattenreichweite::zuKurz() const {
-    return std::any_of(ergebnis.begin(), ergebnis.end(),
-                       [](const ReichweiteJeHoehe& e) { return e.zuKurz() > 0; });
+double Bezug(const DialParams& p) {
+    return p.Zonenzeit ? p.Zone : p.Lang;
 }
 
-PersonenSchatten SchattenEinerPerson(const Sonnenuhr& uhr, int N, double zeit, double fx, double fy,
-                                     double zielX, double zielY) {
+Tagessonne SonneAm(const DialParams& p, int N) {
+    const double d0 = N + (Bezug(p) / 15 - 12) / 24; // 0:00 clock time
+    return {SonnenDaten(p.Jahr, d0), SonnenDaten(p.Jahr, d0 + 1)};
+}
+
+PersonenSchatten Schatten(const Sonnenuhr& uhr, const Tagessonne& sonne, double zeit, double fx,
+                          double fy, double zielX, double zielY) {
     const DialParams& p = uhr.p;
-    const double ref = p.Zonenzeit ? p.Zone : p.Lang;
     // The real Sun at that clock time (the equation of time included), as seen
     // from the dial plane (a plane tilted by Incl is a level plane at latitude
-    // Breit - Incl), and above the true horizon.
-    const SonnenStandErgebnis ebene =
-        SonnenStand(p.Jahr, N, true, ref, p.Lang, p.Breit - p.Incl, zeit);
-    const double horizont =
-        p.Incl == 0 ? ebene.hoehe : SonnenStand(p.Jahr, N, true, ref, p.Lang, p.Breit, zeit).hoehe;
+    // Breit - Incl), and above the true horizon. Near the equinox the
+    // declination is 0, as for the date marks.
+    const SonnenOrt o = sonne.um(zeit);
+    const double dekl = std::fabs(o.dekl) < 0.3 ? 0 : o.dekl;
+    const double t = 15 * (zeit - 12) - (p.Lang - Bezug(p)) + o.eot;
+    const HorizontOrt ebene = HorizontKoord(t, dekl, p.Breit - p.Incl);
+    const double horizont = p.Incl == 0 ? ebene.hoehe : HorizontKoord(t, dekl, p.Breit).hoehe;
     PersonenSchatten s;
     if (horizont <= 0 || ebene.hoehe <= 0) return s;
     s.tag = true;
@@ -133,6 +148,18 @@ PersonenSchatten SchattenEinerPerson(const Sonnenuhr& uhr, int N, double zeit, d
     return s;
 }
 
+} // namespace
+
+bool Schattenreichweite::zuKurz() const {
+    return std::any_of(ergebnis.begin(), ergebnis.end(),
+                       [](const ReichweiteJeHoehe& e) { return e.zuKurz() > 0; });
+}
+
+PersonenSchatten SchattenEinerPerson(const Sonnenuhr& uhr, int N, double zeit, double fx, double fy,
+                                     double zielX, double zielY) {
+    return Schatten(uhr, SonneAm(uhr.p, N), zeit, fx, fy, zielX, zielY);
+}
+
 std::vector<ReichweiteJeHoehe> ReichweitePruefen(const Sonnenuhr& uhr,
                                                  const std::vector<double>& hoehen) {
     std::vector<ReichweiteJeHoehe> ergebnis(hoehen.size());
@@ -145,12 +172,13 @@ std::vector<ReichweiteJeHoehe> ReichweitePruefen(const Sonnenuhr& uhr,
     const bool split = uhr.p.Arten == 2;
 
     for (const Standort& s : Standorte(uhr)) {
+        const Tagessonne sonne = SonneAm(uhr.p, s.N);
         for (int k = 1; k <= punkte; ++k) {
             const PunktZeit& P = uhr.erg.StundenPunkte[static_cast<std::size_t>(k)];
             // A split dial's hour points right of noon belong to its
             // afternoon half, as the picture draws them.
             if (split && (P.x > uhr.p.Halb / 30) != (s.haelfte == Haelfte::Nachmittag)) continue;
-            const PersonenSchatten ps = SchattenEinerPerson(uhr, s.N, P.zeit, s.x, s.y, P.x, P.y);
+            const PersonenSchatten ps = Schatten(uhr, sonne, P.zeit, s.x, s.y, P.x, P.y);
             if (!ps.tag) continue;
             for (ReichweiteJeHoehe& e : ergebnis) {
                 ++e.marken;
