@@ -1,5 +1,6 @@
 #include "Befehlszeile.h"
 
+#include "Schritte.h"
 #include "core/Zahlen.h"
 
 #include <cmath>
@@ -9,7 +10,8 @@ namespace skiora::cli {
 
 bool Befehlszeile::hatAusgabe() const {
     return hilfe || !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf ||
-           listsPdf || hpgl || dxf || svgMm || dxfMm;
+           listsPdf || hpgl || dxf || svgMm || dxfMm ||
+           noonTable || reachTable;
 }
 
 std::string Gebrauch() {
@@ -25,6 +27,9 @@ std::string Gebrauch() {
            "  --point-diameter D    hour points at true size (default 20 mm, 0.75 in)\n"
            "  --font-size H         text height at true size (default 20 mm, 0.75 in)\n"
            "  --units metric|imperial   millimetres and metres, or inches and feet\n"
+           "  --noon-table FILE     true solar noon on every day of the year\n"
+           "  --reach-table FILE    whether the readers' shadows reach the hour points\n"
+           "  --heights H1,H2,...   heights of the readers, 1 to 4 of 0.5..2.5 m (1.2,1.8)\n"
            "  --help                this text\n"
            "Without output options the window opens.\n";
 }
@@ -60,7 +65,9 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             return true;
         };
         std::string w;
-        if (a == "--help" || a == "-h") {
+        if (std::string f; SonnenOption(args, i, bz, f)) {
+            if (!f.empty()) return fehler(f);
+        } else if (a == "--help" || a == "-h") {
             bz.hilfe = true;
         } else if (a == "--lang") {
             if (!wert(w) || (w != "de" && w != "en")) return fehler("--lang takes de or en");

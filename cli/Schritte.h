@@ -5,6 +5,7 @@
 #include "Befehlszeile.h"
 
 #include <string>
+#include <vector>
 
 namespace skiora {
 class Sonnenuhr;
@@ -24,5 +25,15 @@ bool SchrittTabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
 bool SchrittFertigung(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --hpgl / --dxf / --scaled (Plot.cpp).
 bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz);
+
+// --noon-table, --reach-table and --heights (Sonnentabellen.cpp): takes the
+// option at args[i] (moving i past its value) and returns true when it was
+// one of them; `fehler` then names a usage error.
+bool SonnenOption(const std::vector<std::string>& args, std::size_t& i, Befehlszeile& bz,
+                  std::string& fehler);
+// The readers' heights, before the calculation.
+void SchrittLeser(Sonnenuhr& uhr, const Befehlszeile& bz);
+// Writes the noon table and the shadow reach table.
+bool SchrittSonnentabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
 
 } // namespace skiora::cli

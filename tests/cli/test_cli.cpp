@@ -2,6 +2,7 @@
 // distances option, usage errors and an output that cannot be written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -184,4 +185,38 @@ TEST(Befehlszeile, AnEndlessConfigurationIsRefusedWithinBoundedMemory) {
     const long endlos = SpitzenSpeicher({"/dev/zero", "--table", "hours", h.string()}, status);
     EXPECT_EQ(status, 1);
     EXPECT_LT(endlos - normal, 20 * 1024) << normal << " KiB, then " << endlos << " KiB";
+}
+
+TEST(Befehlszeile, NoonTableReachTableAndTheReadersHeights) {
+    const fs::path d = Verzeichnis() / "sonne";
+    fs::create_directories(d);
+    Lauf l = Starte("--lang en --noon-table '" + (d / "noon.csv").string() + "' --reach-table '" +
+                    (d / "reach.csv").string() + "' --heights 1.5,2");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    const std::string mittag = Lies(d / "noon.csv");
+    EXPECT_EQ(ErsteZeile(mittag), "\"True solar noon 2002\";");
+    EXPECT_NE(mittag.find("\r\n\"Date\";\"Equation of time\";\"True noon (zone time)\";\r\n"
+                          "\"01.Jan\";\" -3:32\";\"12:25:10\";\r\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(mittag.begin(), mittag.end(), '\n'), 8 + 366);
+    const std::string reichweite = Lies(d / "reach.csv");
+    EXPECT_EQ(ErsteZeile(reichweite), "\"Shadow reach (1.50 m, 2.00 m)\";");
+    EXPECT_NE(reichweite.find("\r\n\"Height (m)\";\"Marks in daylight\";\"too short\";\"Share\";"
+                              "\"largest semi-major axis (m)\";\r\n\"1.50\";"),
+              std::string::npos);
+
+    const std::string x = " --reach-table '" + (d / "x.csv").string() + "'";
+    for (const std::string falsch :
+         {"--heights 3" + x, "--heights 1.2,,1.8" + x, "--heights abc" + x,
+          "--heights 1,1,1,1,1" + x, x + " --heights", x + " --noon-table"}) {
+        Lauf f = Starte(falsch);
+        EXPECT_EQ(f.status, 2) << falsch;
+        EXPECT_NE(f.fehler.find("usage: skiora"), std::string::npos) << falsch;
+    }
+    EXPECT_FALSE(fs::exists(d / "x.csv"));
+
+    const fs::path fehlt = d / "fehlt" / "noon.csv";
+    Lauf f = Starte("--noon-table '" + fehlt.string() + "'");
+    EXPECT_EQ(f.status, 1);
+    EXPECT_NE(f.fehler.find(fehlt.string()), std::string::npos) << f.fehler;
 }
