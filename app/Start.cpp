@@ -46,6 +46,7 @@ int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
     wahl.konfig = bz.konfig;
     if (bz.sprache) wahl.deutsch = *bz.sprache == "de";
     Hauptfenster fenster(wahl);
+    if (bz.hoehen) fenster.uhr.reichweite.Hoehen = *bz.hoehen; // before the first calculation
     // --place, --tz and --summer-time count in the window too, after the
     // configuration; a place that cannot be found ends the start.
     if (cli::SchrittOrt(fenster.uhr, bz) == 2) return 2;

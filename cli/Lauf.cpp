@@ -49,6 +49,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     // A place or zone that cannot be found is a usage error: nothing is written.
     const int ort = SchrittOrt(uhr, bz);
     if (ort == 2) return 2;
+    SchrittLeser(uhr, bz);
     SchrittRechnen(uhr, bz);
     // A refused calculation (status 11, 12, 21), or summer time asked for in a
     // year without, was reported; the outputs are still written as the window
@@ -62,7 +63,9 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
+    ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
     ok = SchrittPlot(uhr, bz) && ok;
+    ok = SchrittSonnentabellen(uhr, bz) && ok;
     if (qt) {
         for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {
             if (!*ausgabe) continue;

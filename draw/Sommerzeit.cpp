@@ -4,6 +4,7 @@
 #include "ZeichenLauf.h"
 #include "core/Ortsanzeige.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace skiora::draw {
@@ -39,8 +40,9 @@ void OrtLegendeZeichnen(ZeichenLauf& l) {
     lw.PinselFarbe(farben::Weiss);
     lw.PinselStil(PinselArt::Voll);
     const Rahmen& r = l.r();
-    const int x = r.RandX + (l.schirm ? 10 : 30);
-    int y = r.RandY + (l.schirm ? 8 : 25);
+    const int x = r.RandX + (l.schirm ? 8 : 30);
+    // Below the notes already there (the shadow-reach warning).
+    std::int64_t y = std::max<std::int64_t>(r.RandY + (l.schirm ? 6 : 25), l.EckeFrei);
     if (!ort.empty()) {
         lw.SchriftFarbe(farben::Schwarz);
         l.z.TextOut(x, y, ort);

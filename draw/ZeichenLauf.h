@@ -17,6 +17,7 @@ struct ZeichenLauf {
     bool LinkeHaelfte = false;
     std::int64_t LeftX = 0, RightX = 0; // PlotLeftCentreX, PlotRightCentreX
     int V = 0;                          // legend offset on paper
+    std::int64_t EckeFrei = 0;          // first free line of the notes at the top left
 
     ZeichenLauf(Sonnenuhr& uhr, Leinwand& lw, bool aufSchirm) : u(uhr), z(lw), schirm(aufSchirm) {}
 
