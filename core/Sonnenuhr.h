@@ -37,6 +37,8 @@ struct DialParams {
     std::uint8_t Mittelwert = 1;
     std::uint8_t Zonenzeit = 0;
     std::int32_t Jahr = 2002;
+
+    bool operator==(const DialParams&) const = default;
 };
 
 // Option state beside the parameters.

@@ -52,15 +52,36 @@ TEST_F(Dokument, FieldsRefuseWriteBackAndNudge) {
     EXPECT_EQ(Abgewiesen(Feld::EddxfAchs, "2"), ""); // the panel offers [2,...,20]
     EXPECT_EQ(Abgewiesen(Feld::EddxfAchs, "20.01"), "2.00");
     texte();
-    // An emptied field counts as 0 and shows it; the equator and the poles are
-    // nudged, whichever field is checked.
-    EXPECT_EQ(uhr.eBreitExit(Feld::eBreit, "").text, "   0.00");
+    // The equator and the poles are nudged, whichever field is checked.
+    uhr.eBreitExit(Feld::eBreit, "0");
     EXPECT_EQ(uhr.p.Breit, 0.005);
     uhr.eBreitExit(Feld::eLang, "90");
     EXPECT_EQ(uhr.p.Lang, 89.9999999);
     EXPECT_TRUE(melder.eintraege.empty());
     EXPECT_EQ(Abgewiesen(Feld::eGnomInc, "-150"), "");
     EXPECT_EQ(uhr.p.GnomWinkel, -60);
+}
+
+TEST_F(Dokument, AnEmptiedFieldKeepsItsValueAndShowsItAgain) {
+    uhr.eBreitExit(Feld::eHalb, "3");
+    uhr.eBreitExit(Feld::EddxfAchs, "4.5");
+    uhr.eBreitExit(Feld::eHalb, "3"); // Halb 3, DxfAchse 4.5
+    const DialParams vorher = uhr.p;
+    const int bilderVorher = bilder;
+    const std::pair<Feld, const char*> felder[] = {
+        {Feld::eBreit, "  47.25"}, {Feld::eLang, "  -9.59"},    {Feld::eZone, " -15.00"},
+        {Feld::eIncl, "   0.00"},  {Feld::eGnomInc, "   0.00"}, {Feld::eHoehe, "   1.70"},
+        {Feld::eHalb, "   3.00"},  {Feld::eRiseSet, "  20.20"}, {Feld::EddxfAchs, "   4.50"},
+        {Feld::ejahr, "2002"}};
+    for (const auto& [feld, text] : felder) {
+        const FeldErgebnis r = uhr.eBreitExit(feld, " ");
+        EXPECT_TRUE(r.gueltig);
+        EXPECT_EQ(r.text, text);
+    }
+    EXPECT_TRUE(uhr.p == vorher);
+    EXPECT_EQ(uhr.opt.DxfAchse, 4.5);
+    EXPECT_EQ(bilder, bilderVorher); // nothing changed, nothing recalculated
+    EXPECT_TRUE(melder.eintraege.empty());
 }
 
 TEST_F(Dokument, ImpossibleGnomonStopsTheDriverAndKeepsTheTables) {
@@ -86,9 +107,8 @@ TEST_F(Dokument, ImpossibleGnomonStopsTheDriverAndKeepsTheTables) {
 
 TEST_F(Dokument, YearLeapDayAndExtraDate) {
     EXPECT_EQ(Abgewiesen(Feld::ejahr, "1650"), "2002");
-    // A year is whole; an emptied field keeps it.
+    // A year is whole.
     EXPECT_EQ(Abgewiesen(Feld::ejahr, "2003.5"), "2002");
-    EXPECT_EQ(uhr.eBreitExit(Feld::ejahr, "").text, "2002");
 
     // 29 February follows the full Gregorian rule.
     uhr.eBreitExit(Feld::ejahr, "2004");
