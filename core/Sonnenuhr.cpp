@@ -5,6 +5,7 @@
 
 #include "Sonne.h"
 #include "Zahlen.h"
+#include "lang/StundenTexte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -267,7 +268,8 @@ FeldErgebnis Sonnenuhr::MaskEdit1Exit(const std::string& text) {
 // --- options ---------------------------------------------------------------
 
 bool Sonnenuhr::StundenBereichErlaubt(int von, int bis, int lph) const {
-    if (lph < 1 || lph > 6) return false;
+    // A range that ends before it begins has no hour marks and no shadow path.
+    if (lph < 1 || lph > 6 || von > bis) return false;
     // The hour marks need (bis - von) * lph + 1 points, the shadow path
     // (bis - von) * L + 1 with L >= lph; both arrays hold 126.
     long long punkte = static_cast<long long>(bis - von) * SchattenProStunde(lph) + 1;
@@ -276,6 +278,11 @@ bool Sonnenuhr::StundenBereichErlaubt(int von, int bis, int lph) const {
 
 bool Sonnenuhr::StundenBereichPruefen(int von, int bis, int lph) {
     if (StundenBereichErlaubt(von, bis, lph)) return true;
+    if (von > bis) {
+        Melde(lang::StundenFolgeFalsch(sprache.Sprache, von, bis), lang::Titel::Problem,
+              Symbol::Warnung);
+        return false;
+    }
     long long punkte = static_cast<long long>(bis - von) * SchattenProStunde(lph) + 1;
     std::string n = std::to_string(punkte);
     Melde(sprache.SpracheDeutsch

@@ -144,6 +144,12 @@ TEST_F(Dokument, HourRangesBeyondTheArraysAreRefused) {
     uhr.btGoClick();
     EXPECT_NE(texte().at(0).find("127"), std::string::npos);
     EXPECT_EQ(uhr.tab.StrGridStd, vorher.StrGridStd);
+
+    // A range that ends before it begins would lose every hour mark.
+    EXPECT_FALSE(uhr.StundenBereichPruefen(20, 5, 2));
+    EXPECT_EQ(texte(),
+              Texte{"Die erste Stunde der Stundenmarken (20) liegt nach der letzten (5)!"});
+    EXPECT_TRUE(uhr.StundenBereichPruefen(12, 12, 2));
 }
 
 TEST_F(Dokument, OptionHandlersAndRepaints) {
