@@ -144,7 +144,7 @@ bool KonfigurationSpeichern(Sonnenuhr& uhr, const std::string& pfad) {
 
 bool StartKonfigurationSpeichern(Sonnenuhr& uhr, const std::string& progVerz) {
     if (!KonfigurationSpeichern(uhr, progVerz + "skiora.ini")) return false;
-    uhr.MeldeNr(15, lang::Titel::Info, Symbol::Fehler, "\"skiora.ini\" : ");
+    uhr.MeldeNr(15, lang::Titel::Info, Symbol::Info, "\"skiora.ini\" : ");
     return true;
 }
 

@@ -106,6 +106,7 @@ TEST(Startkonfiguration, WirdGespeichertBestaetigtUndBeimStartGelesen) {
     }
     ASSERT_FALSE(melder.eintraege.empty());
     EXPECT_EQ(melder.eintraege.back().text, "\"skiora.ini\" : Datei wurde gespeichert!");
+    EXPECT_EQ(melder.eintraege.back().symbol, Symbol::Info); // a success, not a stop
     EXPECT_TRUE(QFile::exists(ordner.filePath("skiora.ini")));
 
     Hauptfenster neu(wahl);
