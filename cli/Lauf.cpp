@@ -3,6 +3,7 @@
 #include "Schritte.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
+#include "draw/Zeichnung.h"
 
 #include <iostream>
 
@@ -60,6 +61,14 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
         uhr.ansicht.Zoom = (*bz.ansicht)[0];
         uhr.ansicht.DeltaX = Naechste((*bz.ansicht)[1]);
         uhr.ansicht.DeltaY = Naechste((*bz.ansicht)[2]);
+    }
+    // The plot converts the pan through the width of the screen picture: the
+    // picture of --size, narrowed as the window narrows it.
+    const auto [breite, hoehe] =
+        bz.groesse.value_or(std::pair{draw::StandardBildBreite, draw::StandardBildHoehe});
+    if (breite > 0 && hoehe > 0) {
+        uhr.rahmen.SchirmBildBreite = draw::SchmaleBreite(breite, hoehe);
+        uhr.rahmen.SchirmBildHoehe = hoehe;
     }
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;

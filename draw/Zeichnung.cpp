@@ -17,6 +17,10 @@ Pos Abbilden(std::int64_t centreX, std::int64_t centreY, double massstab, double
     return {centreX + Naechste(x * massstab), centreY - Naechste(y * massstab)};
 }
 
+int SchmaleBreite(int breite, int hoehe) {
+    return breite > 1.65 * hoehe ? Naechste(1.65 * hoehe) : breite;
+}
+
 double SinGIGeklemmt(double GnomWinkel, double Incl) {
     double s = std::sin((GnomWinkel - Incl) * Rad);
     if (std::abs(s) < 1e-7) s = (Sign(s) + 0.5) * 1e-7;
@@ -281,7 +285,7 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
     int B = std::max(ziel.Breite, 0), H = std::max(ziel.Hoehe, 0);
     std::int64_t panX, panY;
     if (schirm) {
-        if (B > 1.65 * H) B = Naechste(1.65 * H);
+        B = SchmaleBreite(B, H);
         r.RandX = r.RandY = 0;
         r.SchirmBildBreite = B;
         r.SchirmBildHoehe = H;
