@@ -94,7 +94,7 @@ ExportPanel::ExportPanel(Sonnenuhr& uhr, QWidget* eltern) : QFrame(eltern), uhr_
 
     connect(rgDxf, &Optionsgruppe::gewaehlt, this, &ExportPanel::rgDxfClick);
     connect(Button3, &QPushButton::clicked, this, &ExportPanel::Bestaetigen);
-    connect(Button4, &QPushButton::clicked, this, &QWidget::hide);
+    connect(Button4, &QPushButton::clicked, this, &ExportPanel::Abbrechen);
     dateiWaehlen = [](ExportPanel& p) { return p.SpeicherDialog(); };
     TexteSetzen();
     hide();
@@ -122,6 +122,11 @@ void ExportPanel::AchsfeldFaerben() {
 
 void ExportPanel::Oeffnen(bool dxf) {
     auto* seite = parentWidget();
+    // Opening it again while it is open keeps the state it first found.
+    if (isHidden()) {
+        vorher_ = StandMerken(uhr_);
+        gesetzteAchse_.reset();
+    }
     uhr_.opt.DxfAchse = export_::AngeboteneAchse(uhr_.p.Halb);
     EddxfAchs->setText(Q(ZahlText(4, 2, uhr_.opt.DxfAchse)));
     EddxfAchs->setModified(false);
@@ -158,9 +163,28 @@ void ExportPanel::EddxfAchsExit() {
     const FeldErgebnis r = uhr_.eBreitExit(Feld::EddxfAchs, EddxfAchs->text().toStdString());
     EddxfAchs->setText(Q(r.text));
     EddxfAchs->setModified(false);
+    if (r.gueltig) AchseGesetzt();
     Gespiegelt();
     if (!r.gueltig) QTimer::singleShot(0, EddxfAchs, [this] { EddxfAchs->setFocus(); });
     imExit_ = false;
+}
+
+void ExportPanel::AchseGesetzt() {
+    gesetzteAchse_ = uhr_.p.Halb;
+}
+
+void ExportPanel::Zuruecknehmen() {
+    if (vorher_ && gesetzteAchse_) {
+        AchseZuruecknehmen(uhr_, *vorher_, *gesetzteAchse_);
+        Gespiegelt();
+    }
+    vorher_.reset();
+    gesetzteAchse_.reset();
+}
+
+void ExportPanel::Abbrechen() {
+    hide();
+    Zuruecknehmen();
 }
 
 bool ExportPanel::AchseUebernehmen() {
@@ -171,6 +195,7 @@ bool ExportPanel::AchseUebernehmen() {
         EddxfAchs->setModified(false);
         // An accepted axis has already become Halb and been calculated with.
         if (r.gueltig) {
+            AchseGesetzt();
             Gespiegelt();
             return true;
         }
@@ -178,6 +203,7 @@ bool ExportPanel::AchseUebernehmen() {
     }
     uhr_.p.Halb = uhr_.opt.DxfAchse;
     uhr_.btGoClick(Absender::Sonstige);
+    AchseGesetzt();
     Gespiegelt();
     return angenommen;
 }
@@ -210,7 +236,13 @@ std::string ExportPanel::SpeicherDialog() {
 
 void ExportPanel::tbHpgClick() {
     const std::string datei = dateiWaehlen ? dateiWaehlen(*this) : std::string();
-    if (datei.empty()) return;
+    if (datei.empty()) {
+        Zuruecknehmen();
+        return;
+    }
+    // The dial stays as it was exported.
+    vorher_.reset();
+    gesetzteAchse_.reset();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     ExportSchreiben(uhr_, datei, PlotIsHpgl, PlotAsShown);
     QGuiApplication::restoreOverrideCursor();

@@ -59,6 +59,8 @@ struct Optionen {
     bool SplitModus = false;
     double DxfAchse = 0;
     bool Bereit = false;
+
+    bool operator==(const Optionen&) const = default;
 };
 
 struct tSkioraPoint {
