@@ -153,11 +153,11 @@ class Hauptfenster : public QMainWindow {
                   *rgMittelwert = nullptr, *rgDefault = nullptr, *rgAnzeige = nullptr;
     QPushButton *BtnTsDat = nullptr, *BtnTsShade = nullptr, *BtnTsAna = nullptr, *btGo2 = nullptr,
                 *BitBtn1 = nullptr, *BitBtn2 = nullptr, *Button1 = nullptr, *bMore2 = nullptr,
-                *Button2 = nullptr;
+                *Button2 = nullptr, *lResize = nullptr;
     QLabel *lDat2 = nullptr, *lKlein = nullptr, *lDek0 = nullptr, *lKoordAufUnter = nullptr,
            *lmaxErrAbs = nullptr, *Label4 = nullptr, *lOptimier = nullptr, *lAufUnter = nullptr,
            *lbSchatt = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label7 = nullptr,
-           *Panel3 = nullptr, *Panel4 = nullptr, *lResize = nullptr;
+           *Panel3 = nullptr, *Panel4 = nullptr;
     QFrame *pSplit = nullptr, *pErrGraph = nullptr, *pFehler = nullptr, *pAbout = nullptr,
            *pGeduld = nullptr, *panResize = nullptr;
     QPlainTextEdit* mSplit = nullptr;

@@ -61,7 +61,7 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
         if (w && w->window() == this && GroesseAendern(static_cast<QKeyEvent*>(e))) return true;
     }
     if (felder_.contains(o) || o == MaskEdit1 || o == Panel1 || o == Panel2 || o == StrGridEin ||
-        o == Panel3 || o == Panel4 || o == pAbout || o == panResize || o == lResize ||
+        o == Panel3 || o == Panel4 || o == pAbout || o == panResize ||
         (StrGridEin && o->parent() == StrGridEin->viewport())) {
         if (felder_.contains(o)) {
             auto* feld = static_cast<QLineEdit*>(o);
@@ -109,7 +109,7 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
                 f.setItalic(false);
                 l->setFont(f);
             }
-        } else if ((o == panResize || o == lResize) && typ == QEvent::MouseButtonRelease) {
+        } else if (o == panResize && typ == QEvent::MouseButtonRelease) {
             Resize1Click();
         }
     }

@@ -261,11 +261,15 @@ void Hauptfenster::erstelleUeberlagerungen() {
     // The notice after a change of the window's size.
     panResize = Tafel("panResize", centralWidget());
     panResize->setAutoFillBackground(true);
-    panResize->setStyleSheet("#panResize { background: #008080; } #lResize { color: white; }");
+    panResize->setStyleSheet("#panResize { background: #008080; } "
+                             "#lResize { color: white; background: transparent; border: none; }");
     auto* rz = new QVBoxLayout(panResize);
-    lResize = neuesLabel("lResize");
-    lResize->setText(" Click here to &RESIZE ");
-    lResize->setTextFormat(Qt::PlainText);
+    // A flat button: the R is underlined and Alt+R resets, as a click does.
+    lResize = new QPushButton(" Click here to &RESIZE ", panResize);
+    lResize->setObjectName("lResize");
+    lResize->setFlat(true);
+    lResize->setCursor(Qt::PointingHandCursor);
+    connect(lResize, &QPushButton::clicked, this, &Hauptfenster::Resize1Click);
     rz->addWidget(lResize);
     panResize->adjustSize();
     panResize->hide();

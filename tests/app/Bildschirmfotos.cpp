@@ -56,6 +56,9 @@ int main(int argc, char** argv) {
         f.Change1Click();
         foto(QString("%1-%2x%3-panel2").arg(s).arg(w).arg(h));
         f.Change1Click();
+        f.panResize->show(); // the notice after a change of the window's size
+        foto(QString("%1-%2x%3-resize").arg(s).arg(w).arg(h));
+        f.panResize->hide();
         f.findChild<QAction*>("About1")->trigger();
         foto(QString("%1-%2x%3-about").arg(s).arg(w).arg(h));
         f.findChild<QWidget*>("pAbout")->hide();
