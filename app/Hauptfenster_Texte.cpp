@@ -3,6 +3,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
+#include "core/Sprachwechsel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -126,6 +127,9 @@ void Hauptfenster::Deutsch1Click(bool deutsch) {
     TexteSetzen();
     std::string hilfeDatei;
     hilfe_->Waehlen(wahl_.progVerz, deutsch, hilfeDatei);
+    // Tables, captions and the picture follow at once, not at the next calculation.
+    InNeuerSprache(uhr);
+    Spiegeln();
 }
 
 // Qt's own words (dialog buttons, context menus) in the chosen language.

@@ -40,8 +40,11 @@ int main(int argc, char** argv) {
         f.grab().save(ordner + "/" + name + ".png");
     };
     for (bool deutsch : {true, false}) {
+        f.PgCtrl->setCurrentIndex(0);
         f.Deutsch1Click(deutsch);
         const QString s = deutsch ? "de" : "en";
+        // Straight after the switch, before any other calculation.
+        foto(QString("%1-%2x%3-umgeschaltet").arg(s).arg(w).arg(h));
         for (int arten : {1, 2}) {
             f.findChild<Optionsgruppe*>("rgArten")->knopf(arten)->click();
             for (int i = 0; i < f.PgCtrl->count(); ++i) {

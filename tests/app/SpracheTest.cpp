@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace skiora::app::test {
@@ -53,6 +54,18 @@ TEST_F(Sprache, StrgEUndStrgDSchaltenAlleTexteUm) {
               QString::fromStdString(lang::TextTabelle1(1, 13)).trimmed());
     EXPECT_EQ(fenster->Close1->title(), "  &Datei  ");
     EXPECT_TRUE(fenster->Deutsch2->isChecked());
+}
+
+// The switch makes the dial again at once: tables and picture in the new
+// language, not at the next calculation.
+TEST_F(Sprache, TabellenUndBildFolgenDemUmschaltenSofort) {
+    const int bilder = fenster->bildZeichnungen();
+    QTest::keyClick(fenster.get(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_GT(fenster->bildZeichnungen(), bilder);
+    auto* stunden = finde<QTableView>("StrGridStd");
+    EXPECT_EQ(stunden->model()->index(0, 1).data().toString(), "Time");
+    EXPECT_EQ(fenster->uhr.tab.StrGridDat.Zelle(0, 0), " Date  ");
+    EXPECT_TRUE(melder.eintraege.empty()) << letzteMeldung();
 }
 
 TEST_F(Sprache, Label4ZeigtNachDemUmschaltenSeineRessource) {

@@ -2,6 +2,7 @@
 // date and the calculation driver's refusals. The window tests in tests/app
 // type the same messages through the real fields.
 #include "core/Sonnenuhr.h"
+#include "core/Sprachwechsel.h"
 #include "core/Zahlen.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,27 @@ TEST_F(Dokument, AnEmptiedFieldKeepsItsValueAndShowsItAgain) {
     EXPECT_EQ(uhr.opt.DxfAchse, 4.5);
     EXPECT_EQ(bilder, bilderVorher); // nothing changed, nothing recalculated
     EXPECT_TRUE(melder.eintraege.empty());
+}
+
+// The language switch makes the dial again in the new language at once,
+// without repeating the messages its calculation showed.
+TEST_F(Dokument, ALanguageSwitchRebuildsTablesAndPicture) {
+    uhr.opt.Bereit = true;
+    uhr.btGoClick();
+    const int bilderVorher = bilder;
+    uhr.sprache.Waehle(false);
+    InNeuerSprache(uhr);
+    EXPECT_EQ(uhr.tab.StrGridStd.Zelle(1, 0), "Time");
+    EXPECT_EQ(uhr.tab.StrGridDat.Zelle(0, 0), " Date  ");
+    EXPECT_GT(bilder, bilderVorher);
+
+    uhr.eBreitExit(Feld::eGnomInc, "-86"); // status 11: the picture carries the message
+    texte();
+    uhr.sprache.Waehle(true);
+    InNeuerSprache(uhr);
+    EXPECT_EQ(uhr.anz.BildMeldung, "Zeiger  gegenüber  Uhrenebene zu flach!");
+    EXPECT_TRUE(melder.eintraege.empty());
+    EXPECT_EQ(&uhr.melder(), &melder);
 }
 
 TEST_F(Dokument, ImpossibleGnomonStopsTheDriverAndKeepsTheTables) {
