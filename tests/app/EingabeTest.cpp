@@ -188,17 +188,6 @@ TEST_F(Eingabe, StundenbereichDerDieFelderSprengtWirdAbgewiesen) {
     EXPECT_EQ(fenster->uhr.opt.StdBis, 21);
     EXPECT_EQ(ende->value(), 21);
     EXPECT_FALSE(melder.eintraege.empty());
-
-    // From 20 to 5: refused, the old range stays in the fields and the tables.
-    lph->setValue(2);
-    ende->setValue(5);
-    auto* start = finde<QSpinBox>("eStart");
-    start->setValue(20);
-    EXPECT_EQ(letzteMeldung(),
-              "Die erste Stunde der Stundenmarken (20) liegt nach der letzten (5)!");
-    EXPECT_EQ(start->value(), 2);
-    EXPECT_EQ(fenster->uhr.opt.StdVon, 2);
-    EXPECT_FALSE(fenster->uhr.tab.StrGridStd.Zelle(1, 1).empty());
 }
 
 TEST_F(Eingabe, AboutTafelUndIhrOk) {

@@ -2,7 +2,6 @@
 // in both languages, or F1 would open the help at its top.
 #include "help/HilfeDatei.h"
 #include "help/HilfeThemen.h"
-#include "lang/Texte.h"
 
 #include <gtest/gtest.h>
 
@@ -58,23 +57,6 @@ TEST(HilfeDateien, EveryTopicIsAnAnchorInBothLanguages) {
             EXPECT_TRUE(std::filesystem::exists(verz + (*it)[1].str())) << (*it)[1].str();
     }
     EXPECT_EQ(ankerDe, ankerEn) << "the two languages should have the same topics";
-}
-
-// The chapter on the split analemma names each method by the caption the
-// program shows for it (rgMittelwert), in the file's own language.
-TEST(HilfeDateien, SplitMethodsGoByTheProgramsCaptions) {
-    const std::string verz = std::string(SKIORA_SOURCE_DIR) + "/help/content/";
-    for (bool deutsch : {true, false}) {
-        const std::string html = Lies(HilfeDateiPfad(verz, deutsch));
-        const auto anfang = html.find("id=\"topic-5\"");
-        ASSERT_NE(anfang, std::string::npos);
-        const std::string kapitel = html.substr(anfang, html.find("<h2", anfang) - anfang);
-        for (int eintrag = 93; eintrag <= 97; ++eintrag) {
-            const std::string name = skiora::lang::TextTabelle2(deutsch ? 1 : 2, eintrag);
-            EXPECT_NE(kapitel.find("<b>" + name + "</b>"), std::string::npos)
-                << HilfeDateiName(deutsch) << ": " << name;
-        }
-    }
 }
 
 TEST(HilfeDateien, ControlsHaveDistinctTopicsOfTheirOwn) {
