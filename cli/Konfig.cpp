@@ -2,6 +2,7 @@
 
 #include "config/Konfiguration.h"
 #include "core/Sonnenuhr.h"
+#include "core/Verzeichnisse.h"
 
 namespace skiora::cli {
 
@@ -12,7 +13,11 @@ bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::strin
     if (bz.konfig) {
         ok = config::KonfigurationLaden(uhr, *bz.konfig, config::LeseAbsender::Datenladen1);
     } else {
-        ok = config::StartKonfigurationLesen(uhr, config::ProgVerz(programmPfad)).ok;
+        // The same start configuration as the window's: beside the program,
+        // or in the user's folder when installed.
+        ok = config::StartKonfigurationLesen(uhr,
+                                             verz::StartKonfigVerz(config::ProgVerz(programmPfad)))
+                 .ok;
         uhr.Modusumschaltung();
     }
     // As at start-up: the language line decides unless --lang did.
