@@ -43,6 +43,7 @@ void Hauptfenster::TexteSetzen() {
     }
     for (const auto& [o, tag] : getaggt)
         TexteSetzenFuer(o, tag);
+    KomfortTexteSetzen();
 }
 
 void Hauptfenster::TexteSetzenFuer(QObject* o, int tag) {
@@ -106,7 +107,7 @@ void Hauptfenster::Menein() {
     size_t naechster = 0;
     // Depth first in menu order; separators take no text.
     std::function<void(QAction*)> geh = [&](QAction* a) {
-        if (a->isSeparator()) return;
+        if (a->isSeparator() || a->property("Zusatz").toBool()) return;
         if (naechster < texte.size()) a->setText(Q(texte[naechster++]));
         if (QMenu* m = a->menu())
             for (QAction* u : m->actions())
