@@ -171,10 +171,14 @@ bool Hauptfenster::SpeichernUnter() {
 void Hauptfenster::Neu() {
     if (!AenderungenKlaeren()) return;
     // Every saved value back to the built-in dial, then the start
-    // configuration over it, as at start-up; the language stays.
+    // configuration over it, as at start-up; the language stays. Parts a
+    // file may leave empty keep what is there, so they go back by hand.
+    const Sonnenuhr eingebaut;
     const lang::Sprachzustand sprache = uhr.sprache;
+    uhr.tab.StrGridEin = eingebaut.tab.StrGridEin;
+    uhr.ort = eingebaut.ort;
     config::KonfigurationLesen(uhr, config::LeseAbsender::Hauptfenster,
-                               config::KonfigurationSchreiben(Sonnenuhr{}));
+                               config::KonfigurationSchreiben(eingebaut));
     config::StartKonfigurationLesen(uhr, konfigVerz());
     uhr.sprache = sprache;
     NachLesen(uhr);

@@ -24,6 +24,7 @@ void FensterTest::SetUp() {
     wahl.startKonfigLesen = false;
     wahl.deutsch = true;
     wahl.progVerz = SKIORA_BINARY_DIR "/"; // where the help files are
+    wahl.konfigVerz = startOrdner.path().toStdString() + "/";
     wahl.melder = &melder;
     fenster = std::make_unique<Hauptfenster>(wahl);
     // No test may wait for a person: a question or a save dialog nobody

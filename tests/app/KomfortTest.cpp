@@ -210,6 +210,7 @@ TEST_F(Komfort, StrgSFragtNurBeimErstenMalNachDerDatei) {
 }
 
 TEST_F(Komfort, NeuBringtDieStartkonfigurationUnbenannt) {
+    fenster->uhr.tab.StrGridEin.Setze(1, 1, "7.5");
     ASSERT_TRUE(fenster->KonfigurationSpeichern(datei("alt.ini")));
     aendere();
     antwort = Antwort::Abbrechen;
@@ -217,11 +218,20 @@ TEST_F(Komfort, NeuBringtDieStartkonfigurationUnbenannt) {
     EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, 50);
     antwort = Antwort::Verwerfen;
     fenster->Neu();
-    // This window's program folder holds no start configuration.
+    // No start configuration yet: the built-in dial, all of it.
     EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, 47.25);
     EXPECT_EQ(finde<QLineEdit>("eBreit")->text(), " 47.25");
+    EXPECT_EQ(fenster->uhr.tab.StrGridEin.Zelle(1, 1), ""); // a file's empty list would keep it
     EXPECT_EQ(titel(), "unbenannt — Skiora,  vers. 1.6c");
     EXPECT_EQ(gefragt.size(), 2);
+
+    aendere("33");
+    fenster->StartkonfigurationSpeichern();
+    ASSERT_TRUE(QFile::exists(startOrdner.filePath("skiora.ini")));
+    aendere("34");
+    fenster->Neu();
+    EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, 33);
+    EXPECT_FALSE(fenster->isWindowModified());
 }
 
 TEST_F(Komfort, ZuletztGeoeffneteNeuesteZuerstUndVerschwundeneMitMeldung) {
