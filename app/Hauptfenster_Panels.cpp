@@ -230,6 +230,7 @@ void Hauptfenster::erstelleUeberlagerungen() {
     Panel3->setProperty("ziel", QString(lang::komfort::LizenzAdresse));
     Panel3->setToolTip(lang::komfort::LizenzAdresse);
     a->addWidget(Panel3, 4, 1, Qt::AlignLeft);
+    a->setColumnStretch(1, 1); // the licence right after its caption
     auto* frei = neuesLabel("lFrei");
     frei->setWordWrap(false);
     a->addWidget(frei, 5, 0, 1, 2);

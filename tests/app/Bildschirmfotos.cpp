@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         // offscreen window has no frame), and the question before closing.
         QTemporaryDir ablage;
         f.KonfigurationSpeichern(ablage.filePath("schulhof.ini"));
-        f.uhr.p.Breit = 50;
+        f.uhr.eBreitExit(skiora::Feld::eBreit, "50");
         f.ParameterAnzeigen();
         QTest::qWait(50);
         const QPixmap fenster = f.grab();
@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
         QTest::qWait(100);
         frage.grab().save(ordner + "/frage-" + s + ".png");
         frage.hide();
+        f.uhr.eBreitExit(skiora::Feld::eBreit, "47.25");
+        f.ParameterAnzeigen();
         f.KonfigurationSpeichern(ablage.filePath("schulhof.ini"));
 
         // The help as F1 brings it: on fields, then the chapters by number.
