@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
-#include <cmath>
 
 namespace skiora::app {
 
@@ -30,18 +29,6 @@ namespace {
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// What loading decides beyond the lines themselves, as the load command does.
-void NachLesen(Sonnenuhr& uhr) {
-    uhr.Modusumschaltung();
-    uhr.anz.Label4Tag = uhr.p.Mittelwert + 19;
-    uhr.opt.MarkRiseSet = uhr.anz.ChBRiseSetHaken && uhr.anz.ChBRiseSetAktiv;
-    uhr.Abgeleitet();
-    uhr.anz.pErrGraphSichtbar =
-        uhr.p.Arten < 2 && (std::fabs(uhr.p.Incl) <= 0.01 || std::fabs(uhr.p.GnomInc) <= 0.01);
-    uhr.anz.pSplitSichtbar = uhr.p.Arten == 2;
-    uhr.ansicht = Ansicht{};
 }
 
 // Menein gives the numbered menu texts in menu order; it passes these by.
@@ -170,18 +157,17 @@ bool Hauptfenster::SpeichernUnter() {
 
 void Hauptfenster::Neu() {
     if (!AenderungenKlaeren()) return;
-    // Every saved value back to the built-in dial, then the start
-    // configuration over it, as at start-up; the language stays. Parts a
-    // file may leave empty keep what is there, so they go back by hand.
-    const Sonnenuhr eingebaut;
-    const lang::Sprachzustand sprache = uhr.sprache;
-    uhr.tab.StrGridEin = eingebaut.tab.StrGridEin;
-    uhr.ort = eingebaut.ort;
-    config::KonfigurationLesen(uhr, config::LeseAbsender::Hauptfenster,
-                               config::KonfigurationSchreiben(eingebaut));
-    config::StartKonfigurationLesen(uhr, konfigVerz());
-    uhr.sprache = sprache;
-    NachLesen(uhr);
+    // The built-in dial with the start configuration over it, as at start-up,
+    // put in place whole; the language stays.
+    Sonnenuhr eingebaut;
+    eingebaut.setzeMelder(&uhr.melder());
+    eingebaut.sprache = uhr.sprache;
+    config::StartKonfigurationLesen(eingebaut, konfigVerz());
+    config::Einlesung neu;
+    neu.konfig = config::KonfigurationVon(eingebaut);
+    neu.konfig.spracheDeutsch = uhr.sprache.SpracheDeutsch;
+    config::Uebernehmen(uhr, neu);
+    config::NachLadenAbgleichen(uhr);
     ParameterAnzeigen();
     panResize->hide();
     config::NachLadenRechnen(uhr);

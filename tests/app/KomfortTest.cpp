@@ -188,6 +188,18 @@ TEST_F(Komfort, LadenFragtVorherUndAbbrechenLaesstDenDialUnberuehrt) {
     QFile::copy(datei("a.ini"), datei("a.txt"));
     Lasse(fenster.get(), datei("a.txt"));
     EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, 55);
+
+    // Discarded for a file that turns out faulty: the dial, its file and
+    // its "*" all stay.
+    aendere("56");
+    QFile kaputt(datei("kaputt.ini"));
+    ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+    kaputt.write("2002\r\n47,25\r\n");
+    kaputt.close();
+    antwort = Antwort::Verwerfen;
+    EXPECT_FALSE(fenster->Oeffnen(datei("kaputt.ini")));
+    EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, 56);
+    EXPECT_EQ(titel(), "b.ini* — Skiora,  vers. 1.6c");
 }
 
 TEST_F(Komfort, StrgSFragtNurBeimErstenMalNachDerDatei) {
