@@ -31,21 +31,23 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Menein gives the numbered menu texts in menu order; it passes these by.
-QAction* Zusatz(QAction* a, const char* name) {
+// Menein gives the numbered menu texts in menu order; entries with a pair
+// of texts of their own take theirs instead.
+QAction* Zusatz(QAction* a, const char* name, const lang::Zweisprachig& texte) {
     a->setObjectName(name);
-    a->setProperty("Zusatz", true);
+    a->setProperty("textDe", QString::fromUtf8(texte.de));
+    a->setProperty("textEn", QString::fromUtf8(texte.en));
     return a;
 }
 
 } // namespace
 
 void Hauptfenster::erstelleKomfort() {
-    Neu1 = Zusatz(new QAction(this), "Neu1");
-    SpeichernUnter1 = Zusatz(new QAction(this), "SpeichernUnter1");
+    Neu1 = Zusatz(new QAction(this), "Neu1", k::MenueNeu);
+    SpeichernUnter1 = Zusatz(new QAction(this), "SpeichernUnter1", k::MenueSpeichernUnter);
     Zuletzt1 = new QMenu(this);
     Zuletzt1->setObjectName("Zuletzt1");
-    Zusatz(Zuletzt1->menuAction(), "Zuletzt1");
+    Zusatz(Zuletzt1->menuAction(), "Zuletzt1", k::MenueZuletzt);
     Optionen1->insertAction(Datenspeichern1, Neu1);
     Optionen1->insertAction(Startkonfiguration1, SpeichernUnter1);
     const QList<QAction*> eintraege = Optionen1->actions();
@@ -80,9 +82,6 @@ void Hauptfenster::erstelleKomfort() {
 
 void Hauptfenster::KomfortTexteSetzen() {
     const int s = uhr.sprache.Sprache;
-    Neu1->setText(Q(lang::Text(s, k::MenueNeu)));
-    SpeichernUnter1->setText(Q(lang::Text(s, k::MenueSpeichernUnter)));
-    Zuletzt1->setTitle(Q(lang::Text(s, k::MenueZuletzt)));
     if (auto* l = findChild<QLabel*>("Label9")) l->setText(Q(lang::Text(s, k::AboutProjekt)));
     if (auto* l = findChild<QLabel*>("Label11")) l->setText(Q(lang::Text(s, k::AboutLizenzTitel)));
     if (auto* l = findChild<QLabel*>("lFrei")) l->setText(Q(lang::Text(s, k::AboutFrei)));

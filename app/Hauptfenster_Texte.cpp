@@ -1,4 +1,5 @@
 // Texts of the controls and menus in the current language, and the switch.
+#include "app/FertigungDialog.h"
 #include "app/Gittermodell.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
@@ -43,6 +44,7 @@ void Hauptfenster::TexteSetzen() {
     }
     for (const auto& [o, tag] : getaggt)
         TexteSetzenFuer(o, tag);
+    FertigungTexteSetzen(this);
     KomfortTexteSetzen();
 }
 
@@ -105,9 +107,15 @@ void Hauptfenster::Menein() {
     Deutsch2->setChecked(deutsch);
     Englisch2->setChecked(!deutsch);
     size_t naechster = 0;
-    // Depth first in menu order; separators take no text.
+    // Depth first in menu order; separators take no text, and entries that
+    // carry their own pair of texts take theirs.
     std::function<void(QAction*)> geh = [&](QAction* a) {
-        if (a->isSeparator() || a->property("Zusatz").toBool()) return;
+        if (a->isSeparator()) return;
+        if (const QVariant eigener = a->property(deutsch ? "textDe" : "textEn");
+            eigener.isValid()) {
+            a->setText(eigener.toString());
+            return;
+        }
         if (naechster < texte.size()) a->setText(Q(texte[naechster++]));
         if (QMenu* m = a->menu())
             for (QAction* u : m->actions())

@@ -1,14 +1,17 @@
 #include "Befehlszeile.h"
 
+#include "Schritte.h"
 #include "core/Zahlen.h"
 
+#include <cmath>
 #include <set>
 
 namespace skiora::cli {
 
 bool Befehlszeile::hatAusgabe() const {
     return hilfe || !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf ||
-           listsPdf || hpgl || dxf;
+           listsPdf || hpgl || dxf || svgMm || dxfMm ||
+           noonTable || reachTable;
 }
 
 std::string Gebrauch() {
@@ -20,6 +23,13 @@ std::string Gebrauch() {
            "  --print-pdf FILE      the dial on A4 landscape\n"
            "  --lists-pdf FILE      all result lists\n"
            "  --hpgl FILE [--dxf FILE] [--scaled AXIS]\n"
+           "  --svg-mm FILE, --dxf-mm FILE   the dial at true size (1:1) for cutting and CAD\n"
+           "  --point-diameter D    hour points at true size (default 20 mm, 0.75 in)\n"
+           "  --font-size H         text height at true size (default 20 mm, 0.75 in)\n"
+           "  --units metric|imperial   millimetres and metres, or inches and feet\n"
+           "  --noon-table FILE     true solar noon on every day of the year\n"
+           "  --reach-table FILE    whether the readers' shadows reach the hour points\n"
+           "  --heights H1,H2,...   heights of the readers, 1 to 4 of 0.5..2.5 m (1.2,1.8)\n"
            "  --help                this text\n"
            "Without output options the window opens.\n";
 }
@@ -31,8 +41,8 @@ bool zahlenListe(const std::string& s, std::vector<double>& out) {
     size_t start = 0;
     while (true) {
         size_t komma = s.find(',', start);
-        auto z = LiesZahl(s.substr(start, komma == std::string::npos ? std::string::npos
-                                                                      : komma - start));
+        auto z = LiesZahl(
+            s.substr(start, komma == std::string::npos ? std::string::npos : komma - start));
         if (!z) return false;
         out.push_back(*z);
         if (komma == std::string::npos) return true;
@@ -43,8 +53,8 @@ bool zahlenListe(const std::string& s, std::vector<double>& out) {
 } // namespace
 
 ParseErgebnis Parse(const std::vector<std::string>& args) {
-    static const std::set<std::string> tabellenNamen = {
-        "hours", "shadow", "dates", "morning", "afternoon", "summary", "input"};
+    static const std::set<std::string> tabellenNamen = {"hours",     "shadow",  "dates", "morning",
+                                                        "afternoon", "summary", "input"};
     Befehlszeile bz;
     auto fehler = [](std::string t) { return ParseErgebnis{std::nullopt, std::move(t)}; };
     for (size_t i = 0; i < args.size(); ++i) {
@@ -55,7 +65,9 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             return true;
         };
         std::string w;
-        if (a == "--help" || a == "-h") {
+        if (std::string f; SonnenOption(args, i, bz, f)) {
+            if (!f.empty()) return fehler(f);
+        } else if (a == "--help" || a == "-h") {
             bz.hilfe = true;
         } else if (a == "--lang") {
             if (!wert(w) || (w != "de" && w != "en")) return fehler("--lang takes de or en");
@@ -73,13 +85,20 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
         } else if (a == "--png" || a == "--svg" || a == "--error-png" || a == "--print-pdf" ||
                    a == "--lists-pdf" || a == "--hpgl" || a == "--dxf") {
             if (!wert(w)) return fehler(a + " takes FILE");
-            if (a == "--png") bz.png = w;
-            else if (a == "--svg") bz.svg = w;
-            else if (a == "--error-png") bz.errorPng = w;
-            else if (a == "--print-pdf") bz.printPdf = w;
-            else if (a == "--lists-pdf") bz.listsPdf = w;
-            else if (a == "--hpgl") bz.hpgl = w;
-            else bz.dxf = w;
+            if (a == "--png")
+                bz.png = w;
+            else if (a == "--svg")
+                bz.svg = w;
+            else if (a == "--error-png")
+                bz.errorPng = w;
+            else if (a == "--print-pdf")
+                bz.printPdf = w;
+            else if (a == "--lists-pdf")
+                bz.listsPdf = w;
+            else if (a == "--hpgl")
+                bz.hpgl = w;
+            else
+                bz.dxf = w;
         } else if (a == "--size") {
             if (!wert(w)) return fehler("--size takes WxH");
             auto x = w.find('x');
@@ -93,6 +112,18 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             if (!wert(w) || !zahlenListe(w, z) || z.size() != 3 || z[0] <= 0)
                 return fehler("--view takes ZOOM,DX,DY with ZOOM > 0");
             bz.ansicht = std::array<double, 3>{z[0], z[1], z[2]};
+        } else if (a == "--svg-mm" || a == "--dxf-mm") {
+            if (!wert(w)) return fehler(a + " takes FILE");
+            (a == "--svg-mm" ? bz.svgMm : bz.dxfMm) = w;
+        } else if (a == "--units") {
+            if (!wert(w) || (w != "metric" && w != "imperial"))
+                return fehler("--units takes metric or imperial");
+            bz.imperial = w == "imperial";
+        } else if (a == "--point-diameter" || a == "--font-size") {
+            auto z = wert(w) ? LiesZahl(w) : std::nullopt;
+            if (!z || !(*z > 0) || !std::isfinite(*z))
+                return fehler(a + " takes a positive number");
+            (a == "--point-diameter" ? bz.punktDurchmesser : bz.schriftHoehe) = *z;
         } else if (a == "--scaled") {
             if (!wert(w)) return fehler("--scaled takes AXIS");
             auto z = LiesZahl(w);

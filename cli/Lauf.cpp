@@ -44,6 +44,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     // A configuration not read whole leaves no dial to write: no output at
     // all rather than files of another dial under the requested names.
     if (!SchrittKonfigLaden(uhr, bz, programmPfad)) return 1;
+    SchrittLeser(uhr, bz);
     SchrittRechnen(uhr, bz);
     // A refused calculation (status 11, 12, 21) was reported; the outputs are
     // still written as the window would show them, but the run failed.
@@ -56,7 +57,9 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
+    ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
     ok = SchrittPlot(uhr, bz) && ok;
+    ok = SchrittSonnentabellen(uhr, bz) && ok;
     if (qt) {
         for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {
             if (!*ausgabe) continue;

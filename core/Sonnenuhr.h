@@ -6,6 +6,7 @@
 // its logic here as an operation that takes the control's text or state.
 #include "Gitter.h"
 #include "Melder.h"
+#include "Reichweite.h"
 #include "lang/Texte.h"
 
 #include <array>
@@ -195,6 +196,7 @@ class Sonnenuhr {
     Anzeige anz;
     lang::Sprachzustand sprache;
     Ortsangaben ort;
+    Schattenreichweite reichweite; // the readers' heights and whether their shadows reach
     double SinGI = 1;
     double Klein = 0;
     int Status = 0; // of the last calculation: 0, 11, 12 or 21

@@ -5,6 +5,7 @@
 
 #include "FehlerGrafik.h"
 #include "ZeichenLauf.h"
+#include "core/Figuren.h"
 #include "lang/Texte.h"
 
 #include <algorithm>
@@ -58,12 +59,6 @@ MassstabWerte MassstabBerechnen(double Halb, double GnomWinkel, double Breit, do
     m.Massstab *= m.Norm;
     m.Schritt /= m.Norm;
     return m;
-}
-
-bool MussVerweigern(const Sonnenuhr& uhr) {
-    const double s = SinGIGeklemmt(uhr.p.GnomWinkel, uhr.p.Incl);
-    return std::abs(s) < std::sin(8 * Rad) ||
-           (uhr.p.Arten == 2 && std::abs(uhr.p.Breit - uhr.p.GnomInc) < 25);
 }
 
 namespace {
@@ -270,6 +265,21 @@ void StundenPunkteZeichnen(ZeichenLauf& l) {
     }
 }
 
+// Readers whose shadow falls short of hour points: said in the top left
+// corner, where the picture has room.
+void ReichweiteWarnen(ZeichenLauf& l) {
+    Leinwand& lw = l.lw();
+    const Schrift vorher = lw.schrift;
+    lw.SchriftFett(true);
+    lw.SchriftFarbe(farben::Rot);
+    std::int64_t y = l.u.rahmen.RandY + 6;
+    for (const std::string& zeile : ReichweiteWarnZeilen(l.u.reichweite, l.sprache())) {
+        l.z.TextOut(l.u.rahmen.RandX + 8, y, zeile);
+        y += l.z.TextHeight(zeile) + 2;
+    }
+    lw.schrift = vorher;
+}
+
 } // namespace
 
 ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild fehlerBild,
@@ -362,6 +372,8 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
         z.TextOut(B - 20 - z.TextWidth(t), H - 20, t);
         lw.SchriftFarbe(farben::Schwarz);
     }
+
+    if (schirm) ReichweiteWarnen(l);
 
     if (l.split) {
         AchsenZeichnen(l, true, l.LeftX, r.PlotCentreY);

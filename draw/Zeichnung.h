@@ -49,10 +49,6 @@ MassstabWerte MassstabBerechnen(double Halb, double GnomWinkel, double Breit, do
 // SinGI as the drawing uses it, kept away from zero.
 double SinGIGeklemmt(double GnomWinkel, double Incl);
 
-// Whether the dial cannot be drawn: the gnomon too close to the plane, or a
-// split dial whose gnomon inclination lies within 25 degrees of the latitude.
-bool MussVerweigern(const Sonnenuhr& uhr);
-
 struct ZeichenWerte {
     MassstabWerte m; // Massstab with Zoom
     bool verweigert = false;
