@@ -1,14 +1,14 @@
 #include "app/ExportPanel.h"
 
+#include "app/Einstellungen.h"
 #include "app/Optionsgruppe.h"
-#include "config/Konfiguration.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
 #include "export/Plot.h"
 #include "export/PlotDatei.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -217,20 +217,23 @@ void ExportPanel::Bestaetigen() {
 
 std::string ExportPanel::SpeicherDialog() {
     const auto& s = uhr_.sprache;
-    const std::string progVerz =
-        config::ProgVerz(QCoreApplication::applicationFilePath().toStdString());
+    // The folder last used for plots, never the program's own (an installed
+    // program's folder cannot be written).
+    Einstellungen einstellungen;
+    const QString ordner = einstellungen.ordner(Einstellungen::Plot);
     QFileDialog dlg(window(),
                     "SKIORA.EXE - " + Q(lang::LadeTextOhneKuerzel(s, PlotIsHpgl ? 41 : 42)));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDirectory(Q(progVerz));
+    dlg.setDirectory(ordner);
     const QStringList filter = QtFilter(lang::TextTabelle1(s.Sprache, 30)).split(";;");
     dlg.setNameFilters(filter);
     const int index = PlotIsHpgl ? 0 : 1;
     if (index < filter.size()) dlg.selectNameFilter(filter[index]);
     dlg.setDefaultSuffix(PlotIsHpgl ? "plt" : "dxf");
-    dlg.selectFile(Q(progVerz + "MyDial"));
+    dlg.selectFile(QDir(ordner).filePath("MyDial"));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    einstellungen.ordnerMerken(Einstellungen::Plot, dlg.selectedFiles().first());
     return dlg.selectedFiles().first().toStdString();
 }
 

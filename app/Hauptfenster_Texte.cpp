@@ -46,6 +46,7 @@ void Hauptfenster::TexteSetzen() {
     for (const auto& [o, tag] : getaggt)
         TexteSetzenFuer(o, tag);
     FertigungTexteSetzen(this);
+    KomfortTexteSetzen();
 }
 
 void Hauptfenster::TexteSetzenFuer(QObject* o, int tag) {

@@ -7,20 +7,26 @@
 #include "app/MittagDialog.h"
 #include "app/Optionsgruppe.h"
 #include "app/ReichweiteDialog.h"
+#include "app/SpeichernFrage.h"
 #include "help/HilfeFenster.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <cstdio>
 
 using namespace skiora::app;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // the recent list is not the user's
     if (argc < 4) {
         std::fprintf(stderr, "usage: bildschirmfotos OUTDIR WIDTH HEIGHT\n");
         return 2;
@@ -75,6 +81,36 @@ int main(int argc, char** argv) {
             d->grab().save(ordner + "/" + s + "-fertigung.png");
             d->hide();
         }
+
+        // The title as the window system gets it, drawn above the window (an
+        // offscreen window has no frame), and the question before closing.
+        QTemporaryDir ablage;
+        f.KonfigurationSpeichern(ablage.filePath("schulhof.ini"));
+        f.uhr.eBreitExit(skiora::Feld::eBreit, "50");
+        f.ParameterAnzeigen();
+        QTest::qWait(50);
+        const QPixmap fenster = f.grab();
+        QPixmap mitTitel(fenster.width(), fenster.height() + 32);
+        mitTitel.fill(QColor(0x2b, 0x2b, 0x2b));
+        {
+            QPainter p(&mitTitel);
+            QFont schrift = p.font();
+            schrift.setBold(true);
+            p.setFont(schrift);
+            p.setPen(Qt::white);
+            p.drawText(QRect(0, 0, fenster.width(), 32), Qt::AlignCenter,
+                       f.windowHandle()->title());
+            p.drawPixmap(0, 32, fenster);
+        }
+        mitTitel.save(ordner + "/" + QString("%1-%2x%3-titel.png").arg(s).arg(w).arg(h));
+        SpeichernFrage frage(f.uhr.sprache.Sprache, "schulhof.ini", &f);
+        frage.show();
+        QTest::qWait(100);
+        frage.grab().save(ordner + "/frage-" + s + ".png");
+        frage.hide();
+        f.uhr.eBreitExit(skiora::Feld::eBreit, "47.25");
+        f.ParameterAnzeigen();
+        f.KonfigurationSpeichern(ablage.filePath("schulhof.ini"));
 
         // The help as F1 brings it: on fields, then the chapters by number.
         auto hilfeFoto = [&](const QString& name) {
