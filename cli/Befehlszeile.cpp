@@ -9,7 +9,7 @@ namespace skiora::cli {
 
 bool Befehlszeile::hatAusgabe() const {
     return hilfe || !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf ||
-           listsPdf || hpgl || dxf || svgMm || dxfMm;
+           listsPdf || hpgl || dxf || svgMm || dxfMm || layoutPdf || tilesPdf;
 }
 
 std::string Gebrauch() {
@@ -25,6 +25,9 @@ std::string Gebrauch() {
            "  --point-diameter D    hour points at true size (default 20 mm, 0.75 in)\n"
            "  --font-size H         text height at true size (default 20 mm, 0.75 in)\n"
            "  --units metric|imperial   millimetres and metres, or inches and feet\n"
+           "  --layout-pdf FILE     the layout sheet (stake-out steps), A4 portrait\n"
+           "  --tiles-pdf FILE [--scale N] [--paper A4|A3|Letter] [--part dial|dates]\n"
+           "                        the dial at 1:N (default 1:1) on overlapping sheets\n"
            "  --help                this text\n"
            "Without output options the window opens.\n";
 }
@@ -122,6 +125,8 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             auto z = LiesZahl(w);
             if (!z) return fehler("--scaled takes a number");
             bz.scaled = *z;
+        } else if (auto seiten = SeitenOption(args, i, bz)) {
+            if (!seiten->empty()) return fehler(*seiten);
         } else if (a == "/debug" || a == "-debug") {
             bz.debug = true;
         } else if (!a.empty() && a[0] == '-' && a.size() > 1) {
@@ -131,6 +136,7 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             bz.konfig = a;
         }
     }
+    if (std::string f = SeitenOptionenPruefen(bz); !f.empty()) return fehler(f);
     return {bz, ""};
 }
 

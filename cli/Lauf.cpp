@@ -65,6 +65,8 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
     ok = SchrittPlot(uhr, bz) && ok;
+    const int seiten = SchrittSeiten(uhr, bz, qt ? qt->pdfSeiten : nullptr);
+    ok = seiten == 0 && ok;
     if (qt) {
         for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {
             if (!*ausgabe) continue;
@@ -75,7 +77,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
             }
         }
     }
-    return ok ? 0 : 1;
+    return seiten == 2 ? 2 : (ok ? 0 : 1);
 }
 
 } // namespace skiora::cli
