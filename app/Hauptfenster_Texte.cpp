@@ -107,6 +107,10 @@ void Hauptfenster::Menein() {
     // Depth first in menu order; separators take no text.
     std::function<void(QAction*)> geh = [&](QAction* a) {
         if (a->isSeparator()) return;
+        if (a->property("de").isValid()) {
+            a->setText(a->property(deutsch ? "de" : "en").toString());
+            return;
+        }
         if (naechster < texte.size()) a->setText(Q(texte[naechster++]));
         if (QMenu* m = a->menu())
             for (QAction* u : m->actions())
