@@ -1,6 +1,5 @@
 #include "Abstecken.h"
 
-#include "core/Sonne.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
 
@@ -78,16 +77,6 @@ std::vector<Datumsmarke> Marken(const DatumsFeld& feld, int anzahl, bool geteilt
     return liste;
 }
 
-bool InSommerzeit(const Ortsangaben& ort, int jahr, int tagNr) {
-    if (!ort.HatSommerzeit || !DatumGueltig(ort.SzBeginnTag, ort.SzBeginnMonat, jahr) ||
-        !DatumGueltig(ort.SzEndeTag, ort.SzEndeMonat, jahr))
-        return false;
-    const int beginn = TagNr(jahr, ort.SzBeginnMonat, ort.SzBeginnTag);
-    const int ende = TagNr(jahr, ort.SzEndeMonat, ort.SzEndeTag);
-    // South of the equator the summer spans the turn of the year.
-    return beginn <= ende ? tagNr >= beginn && tagNr < ende : tagNr >= beginn || tagNr < ende;
-}
-
 } // namespace
 
 double RundeLaenge(double grenze) {
@@ -96,20 +85,6 @@ double RundeLaenge(double grenze) {
     for (double f : {5.0, 2.5, 2.0, 1.0})
         if (f * zehner <= grenze * (1 + 1e-12)) return f * zehner;
     return zehner;
-}
-
-double MittagZonenzeit(const Sonnenuhr& uhr, int tagNr) {
-    const DialParams& p = uhr.p;
-    const double versatz = (p.Lang - p.Zone) / 15; // the site west of its meridian: later
-    double zeit = 12 + versatz;
-    // The equation of time at the moment of noon itself: two rounds settle it
-    // to far below a second.
-    for (int runde = 0; runde < 3; ++runde) {
-        const double weltzeit = zeit + p.Zone / 15;
-        const SonnenOrt s = SonnenDaten(p.Jahr, tagNr + (weltzeit - 12) / 24);
-        zeit = 12 - s.eot / 15 + versatz;
-    }
-    return zeit;
 }
 
 Ort2 Schnittpunkt(double abC, double abN, double b, Seite seite) {
@@ -125,18 +100,9 @@ Absteckmasse AbsteckmasseBerechnen(const Sonnenuhr& uhr, Einheit einheit) {
     m.bezug = BezugBerechnen(a, b);
     m.dreieck = DreieckFuer(a, b, einheit);
 
-    const int tage = IstSchaltjahr(uhr.p.Jahr) ? 366 : 365;
-    for (int n = 1; n <= tage; n += 7) {
-        Mittag mt;
-        mt.monat = 12;
-        while (mt.monat > 1 && TagNr(uhr.p.Jahr, mt.monat, 1) > n)
-            --mt.monat;
-        mt.tag = n - TagNr(uhr.p.Jahr, mt.monat, 1) + 1;
-        mt.zonenzeit = MittagZonenzeit(uhr, n);
-        mt.sommerzeit = InSommerzeit(uhr.ort, uhr.p.Jahr, n);
-        mt.uhrzeit = mt.zonenzeit + (mt.sommerzeit ? uhr.ort.SzVersatz : 0);
-        m.mittag.push_back(mt);
-    }
+    const std::vector<MittagsZeile> jahr = MittagsJahr(uhr.p.Jahr, uhr.p.Lang, uhr.p.Zone, uhr.ort);
+    for (size_t i = 0; i < jahr.size(); i += 7)
+        m.mittag.push_back(jahr[i]);
 
     const int lph = std::clamp<int>(uhr.p.Lph, 1, 6);
     const int n = (uhr.opt.StdBis - uhr.opt.StdVon) * lph + 1;

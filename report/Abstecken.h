@@ -4,6 +4,7 @@
 // the document's last calculation. Lengths in metres in the dial plane; x
 // east, y north, the origin C the centre of the hour ellipse.
 #include "Laengen.h"
+#include "core/Mittag.h"
 #include "modell/Modell.h"
 
 #include <string>
@@ -54,18 +55,10 @@ struct Datumsmarke {
     bool brauchbar = true; // split dial: the optimisation found a usable place
 };
 
-// The clock time of true solar noon at the site.
-struct Mittag {
-    int tag = 0, monat = 0;
-    double zonenzeit = 0;    // hours
-    bool sommerzeit = false; // the site's clocks are on summer time that day
-    double uhrzeit = 0;      // what a watch shows: zone time, plus the offset in summer time
-};
-
 struct Absteckmasse {
     Bezugspunkte bezug;
     Dreieck dreieck;
-    std::vector<Mittag> mittag; // every 7th day of the year from 1 January
+    std::vector<MittagsZeile> mittag; // true noon on every 7th day of the year from 1 January
     std::vector<Stundenmarke> stunden;
     // Date scale or analemma; for a split dial the morning marks here and
     // the afternoon marks in `nachmittag`.
@@ -83,8 +76,5 @@ Ort2 Schnittpunkt(double abC, double abN, double b, Seite seite);
 // The largest of 1, 2, 2.5, 5 times a power of ten not above `grenze`: a
 // length that is easy to measure and to read on a scale bar.
 double RundeLaenge(double grenze);
-
-// The clock time of true solar noon in zone time, hours, for a day of the year.
-double MittagZonenzeit(const Sonnenuhr& uhr, int tagNr);
 
 } // namespace skiora::report

@@ -142,11 +142,11 @@ struct Plan {
         const size_t n = m().mittag.size(), zeilen = (n + 2) / 3;
         std::vector<std::vector<std::string>> tabelle(zeilen);
         for (size_t i = 0; i < n; ++i) {
-            const Mittag& mt = m().mittag[i];
+            const MittagsZeile& mt = m().mittag[i];
             auto& z = tabelle[i % zeilen];
             z.push_back(DatumText(mt.tag, mt.monat, sp));
-            z.push_back(UhrzeitText(mt.zonenzeit));
-            if (sommer) z.push_back(mt.sommerzeit ? UhrzeitText(mt.uhrzeit) : "");
+            z.push_back(UhrzeitText(mt.mittag.zonenzeit));
+            if (sommer) z.push_back(mt.sommerzeit ? UhrzeitText(mt.sommerzeitUhr) : "");
             z.push_back("");
         }
         s.Tabelle(spalten, tabelle, Tabelle);
@@ -254,14 +254,6 @@ struct Plan {
 
 } // namespace
 
-std::string UhrzeitText(double stunden) {
-    long long s = std::llround(stunden * 3600);
-    s = ((s % 86400) + 86400) % 86400;
-    char puffer[16];
-    std::snprintf(puffer, sizeof puffer, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
-    return puffer;
-}
-
 std::string DatumText(int tag, int monat, int sprache) {
     char puffer[16];
     std::snprintf(puffer, sizeof puffer, sprache == 2 ? "%02d/%02d" : "%02d.%02d.", tag, monat);
@@ -279,7 +271,6 @@ draw::Seitensatz AbsteckplanSeiten(const Sonnenuhr& uhr, Einheit einheit) {
     if (plan.uhrModell->verweigert || plan.uhrModell->elemente.empty()) return satz;
 
     plan.ErsteSeite();
-    plan.s.NeueSeite();
     plan.Schritt1();
     plan.Schritt2();
     plan.Schritt3();

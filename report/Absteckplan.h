@@ -16,8 +16,7 @@ namespace skiora::report {
 // calculation).
 draw::Seitensatz AbsteckplanSeiten(const Sonnenuhr& uhr, Einheit einheit);
 
-// Texts of the sheet that tests and the help read back.
-std::string UhrzeitText(double stunden);                // "12:21:38"
-std::string DatumText(int tag, int monat, int sprache); // "07.01." or "07/01"
+// A date as the sheet writes it: "07.01." or "07/01".
+std::string DatumText(int tag, int monat, int sprache);
 
 } // namespace skiora::report
