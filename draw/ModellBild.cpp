@@ -149,7 +149,9 @@ void ModellZeichnen(Leinwand& lw, const modell::Modell& m, const Abbildung& abb,
                 lw.LineTo(x, y + d);
             }
         } else if (const auto* t = std::get_if<modell::Text>(&e.form)) {
-            if (stil.texte) TextZeichnen(lw, *t, abb, stil);
+            const bool richtung = e.ebene == modell::Ebene::Achsen;
+            if (stil.texte && (stil.himmelsrichtungen || !richtung))
+                TextZeichnen(lw, *t, abb, stil);
         } else {
             for (const auto& zug : ElementZuege(e, abb, stil.sehnenfehler))
                 Zug(lw, zug, stil.bereich);

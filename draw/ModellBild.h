@@ -32,6 +32,7 @@ struct ModellStil {
     int mindestSchrift = 0;   // page units: texts never smaller (figures at small scales)
     bool texte = true;
     bool rahmen = true;             // the frame layer
+    bool himmelsrichtungen = true;  // the letters N, W, E at the ends of the axes
     bool mittelkreuze = false;      // a cross in every hour-point circle, to mark its centre
     bool grau = false;              // everything in light grey (a background picture)
     std::optional<Bereich> bereich; // draw only here (the canvas clips as well)

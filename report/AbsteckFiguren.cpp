@@ -126,6 +126,8 @@ void FigurUhr(Leinwand& lw, const Kasten& k, const FigurDaten& d, double masssta
     stil.linienbreite = 3;
     stil.mindestSchrift = 24;
     stil.rahmen = false;
+    // The north arrow names north; an "N" at the axis would be taken for the noon point.
+    stil.himmelsrichtungen = false;
     draw::ModellZeichnen(lw, d.uhr, a, stil);
 
     const Bezugspunkte& b = d.masse.bezug;
@@ -149,16 +151,16 @@ void FigurUhr(Leinwand& lw, const Kasten& k, const FigurDaten& d, double masssta
         lw.Rectangle(x0 + i * teil, y0, x0 + (i + 1) * teil + 1, y0 + 20);
     }
     lw.PinselStil(draw::PinselArt::Leer);
-    const std::string ende = d.einheit == Einheit::FussZoll
-                                 ? Fest(laenge / einheitM, laenge / einheitM < 1 ? 1 : 0) + " ft"
-                                 : LaengeText(laenge, Einheit::Meter);
+    // "1 m", "2.5 m", "5 ft": a round length needs no trailing zeros.
+    const double zahl = laenge / einheitM;
+    const std::string ende = Fest(zahl, zahl == std::round(zahl) ? 0 : 1) +
+                             (d.einheit == Einheit::FussZoll ? " ft" : " m");
     Schreibe(lw, x0 - 8, y0 + 26, "0", 26);
     lw.SchriftHoehe(26);
     Schreibe(lw, x0 + 5 * teil - lw.TextWidth(ende) / 2, y0 + 26, ende, 26);
-    std::string zahl = Fest(massstab, 0);
-    if (std::fabs(massstab - std::round(massstab)) > 1e-9) zahl = Fest(massstab, 1);
+    const std::string n = Fest(massstab, massstab == std::round(massstab) ? 0 : 1);
     Schreibe(lw, x0 + 5 * teil + 120, y0 - 6,
-             lang::Einsetzen(lang::Text(d.sprache, t::Massstab), {zahl}), 34, true);
+             lang::Einsetzen(lang::Text(d.sprache, t::Massstab), {n}), 34, true);
 }
 
 void FigurLot(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
@@ -176,8 +178,13 @@ void FigurLot(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
     lw.LineTo(x, y + richtung * lang);
     Punktmarke(lw, {0, 0, 1}, {static_cast<double>(x), static_cast<double>(-y)},
                lang::Text(d.sprache, t::FigLot), draw::farben::Schwarz, 14);
-    Schreibe(lw, x + 30, y + richtung * lang / 2, lang::Text(d.sprache, t::FigSchatten), 24, false,
-             Dunkel);
+    // The label beyond the shadow's tip, where the box has room for it.
+    const std::string schatten = lang::Text(d.sprache, t::FigSchatten);
+    lw.SchriftHoehe(22);
+    lw.SchriftFett(false);
+    const int spitze = y + richtung * lang;
+    Schreibe(lw, x - lw.TextWidth(schatten) / 2, nachNorden ? spitze - 40 : spitze + 14, schatten,
+             22, false, Dunkel);
     // The sun opposite the shadow.
     const int sx = x, sy = y - richtung * (k.hoehe / 3);
     StiftSetzen(lw, 0x00A0E0, 3);
@@ -271,6 +278,7 @@ void FigurDatum(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
     stil.linienbreite = 2;
     stil.mindestSchrift = 20;
     stil.rahmen = false;
+    stil.himmelsrichtungen = false;
     draw::ModellZeichnen(lw, d.datum, a, stil);
     Punktmarke(lw, a, {0, 0}, "C");
 }
