@@ -1,14 +1,17 @@
 // Not a test: writes screenshots of every page in both languages, for a person
 // to look at, and of the help at some topics. Run under xvfb-run:
 // bildschirmfotos OUTDIR WIDTH HEIGHT
+#include "app/AbsteckplanDialog.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
+#include "app/KachelDialog.h"
 #include "app/Optionsgruppe.h"
 #include "help/HilfeFenster.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
@@ -59,6 +62,19 @@ int main(int argc, char** argv) {
         f.findChild<QAction*>("About1")->trigger();
         foto(QString("%1-%2x%3-about").arg(s).arg(w).arg(h));
         f.findChild<QWidget*>("pAbout")->hide();
+        {
+            AbsteckplanDialog d(f.uhr, &f);
+            d.show();
+            QTest::qWait(100);
+            d.grab().save(ordner + "/" + s + "-absteckplan.png");
+        }
+        {
+            KachelDialog d(f.uhr, &f);
+            d.massstab->setValue(5);
+            d.show();
+            QTest::qWait(100);
+            d.grab().save(ordner + "/" + s + "-kacheln.png");
+        }
 
         // The help as F1 brings it: on fields, then the chapters by number.
         auto hilfeFoto = [&](const QString& name) {
