@@ -1,6 +1,7 @@
 // The five result pages and their controls.
 #include "app/Bildflaeche.h"
 #include "app/ExportPanel.h"
+#include "app/FertigungDialog.h"
 #include "app/Gittermodell.h"
 #include "app/Hauptfenster.h"
 #include "app/Optionsgruppe.h"
@@ -126,6 +127,7 @@ QWidget* Hauptfenster::erstelleGrafikSeite() {
     ToolBar1->addSeparator();
     tbHpg = knopf("tbHpg", "Save &hpg... ", "");
     tbDXF = knopf("tbDXF", "Save d&xf...", "");
+    ToolBar1->addWidget(ErstelleFertigungsKnopf(uhr, ToolBar1));
     zeile->addWidget(ToolBar1, 0, Qt::AlignTop);
 
     Image1 = new Bildflaeche(

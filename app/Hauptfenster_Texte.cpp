@@ -1,4 +1,5 @@
 // Texts of the controls and menus in the current language, and the switch.
+#include "app/FertigungDialog.h"
 #include "app/Gittermodell.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
@@ -43,6 +44,7 @@ void Hauptfenster::TexteSetzen() {
     }
     for (const auto& [o, tag] : getaggt)
         TexteSetzenFuer(o, tag);
+    FertigungTexteSetzen(this);
 }
 
 void Hauptfenster::TexteSetzenFuer(QObject* o, int tag) {

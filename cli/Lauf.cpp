@@ -64,9 +64,10 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
-    ok = SchrittPlot(uhr, bz) && ok;
-    const int seiten = SchrittSeiten(uhr, bz, qt ? qt->pdfSeiten : nullptr);
+    ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
+    const int seiten = SchrittSeiten(uhr, bz, qt ? qt->pdfSeiten : nullptr); // so are the pages
     ok = seiten == 0 && ok;
+    ok = SchrittPlot(uhr, bz) && ok;
     if (qt) {
         for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {
             if (!*ausgabe) continue;

@@ -19,6 +19,8 @@ bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::strin
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --table NAME FILE ... (Tabellen.cpp).
 bool SchrittTabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
+// --svg-mm / --dxf-mm with --units, --point-diameter, --font-size (Fertigung.cpp).
+bool SchrittFertigung(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --hpgl / --dxf / --scaled (Plot.cpp).
 bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz);
 

@@ -5,8 +5,10 @@
 #include "core/Sonne.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
+#include "lang/Texte.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace skiora::modell {
 
@@ -65,14 +67,27 @@ void Punkte(Bau& b, const DatumsFeld& f, int n, Ebene ebene, bool mitBrauchbar) 
         b.Dazu(hier, Kreis{{e.x, e.y}, r}, k);
         if (!anfang) continue;
         const bool ost = e.x >= mitte;
-        b.Beschrifte(hier == Ebene::Unbrauchbar ? hier : Ebene::Datumstexte,
+        // The halves of a split dial overlap: their labels keep their colour.
+        b.Beschrifte(mitBrauchbar ? hier : Ebene::Datumstexte,
                      {e.x + (ost ? 1 : -1) * (r + 0.5 * b.S()), e.y}, Beschriftung(e.name),
                      ost ? HAusrichtung::Links : HAusrichtung::Rechts, k);
     }
 }
 
-// The figure-eight day by day, with the formula of the date marks, so that
-// it passes exactly through them.
+// The day of the year of a date label "dd.Mon"; 0 when it is none.
+int TagDesJahres(const std::string& name, int jahr) {
+    if (name.size() < 4 || name[2] != '.') return 0;
+    const int tag = (name[0] - '0') * 10 + (name[1] - '0');
+    for (int monat = 1; monat <= 12; ++monat)
+        if (name.compare(3, std::strlen(lang::MonatsNamen[monat]), lang::MonatsNamen[monat]) == 0)
+            return TagNr(jahr, monat, tag);
+    return 0;
+}
+
+// The figure-eight day by day, with the formula of the date marks but the
+// Sun's own declination: the marks snap it to 0 near the equinoxes, which
+// would put flat steps into the curve. Each mark's day takes the mark's own
+// point, so that the curve passes through every mark.
 void Analemma(Bau& b) {
     const auto& p = b.uhr.p;
     const double ref = p.Zonenzeit ? p.Zone : p.Lang;
@@ -81,11 +96,18 @@ void Analemma(Bau& b) {
     Linienzug z;
     z.geschlossen = true;
     for (int N = 1; N <= tage; ++N) {
-        const SonnenStandErgebnis s = SonnenStand(p.Jahr, N, false, ref, p.Lang, p.Breit, 12);
+        const SonnenStandErgebnis s = SonnenStandMittag(p.Jahr, N, false, ref, p.Lang, p.Breit, 12);
         z.punkte.push_back({-s.eot * Rad * p.Halb, p.Halb * std::tan(s.dekl * Rad) * f});
     }
+    const auto& D = b.uhr.erg.DatumsPunkte;
+    const int n = Anzahl(D);
+    for (int k = 1; k <= n; ++k) {
+        const tSkioraPoint& e = D[static_cast<std::size_t>(k)];
+        const int N = TagDesJahres(e.name, p.Jahr);
+        if (N >= 1 && N <= tage) z.punkte[static_cast<std::size_t>(N - 1)] = {e.x, e.y};
+    }
     b.Dazu(Ebene::Analemma, std::move(z));
-    Punkte(b, b.uhr.erg.DatumsPunkte, Anzahl(b.uhr.erg.DatumsPunkte), Ebene::Datumsmarken, false);
+    Punkte(b, D, n, Ebene::Datumsmarken, false);
 }
 
 // One half-analemma: its curve through the dates in order, closed; segments

@@ -14,6 +14,7 @@ namespace skiora::modell {
 
 namespace {
 
+static_assert(static_cast<int>(Ebene::AufUntergang) + 1 == EbenenAnzahl, "one entry per layer");
 constexpr std::array<EbenenInfo, EbenenAnzahl> infos{{
     {"FRAME", 0x808080},
     {"AXES", 0x000000},

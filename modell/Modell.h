@@ -24,10 +24,12 @@
 //                    only when the site has summer time and the option is on
 //   DATE_MARKS       date scale on the minor axis (Arten 0): a tick per date;
 //                    analemma (Arten 1): a dot per date
-//   DATE_LABELS      labels of the month starts ("01.Jan") of every date marking
+//   DATE_LABELS      labels of the month starts ("01.Jan") of the date scale and
+//                    the analemma
 //   ANALEMMA         the figure-eight through the date marks (Arten 1), day by day
-//   MORNING_DATES    split dial (Arten 2): morning half-analemma, curve and dots
-//   AFTERNOON_DATES  split dial: afternoon half-analemma, curve and dots
+//   MORNING_DATES    split dial (Arten 2): morning half-analemma, curve, dots
+//                    and month labels (the halves overlap; colour tells them apart)
+//   AFTERNOON_DATES  split dial: afternoon half-analemma, the same
 //   UNUSABLE_DATES   split dial: dates (and segments to them) the optimisation
 //                    found unusable, kept apart so that they are not cut by mistake
 //   RISE_SET         sunrise and sunset marks on the east-west axis with their names
@@ -59,7 +61,7 @@ enum class Ebene : std::uint8_t {
     Unbrauchbar,
     AufUntergang,
 };
-inline constexpr int EbenenAnzahl = 15;
+inline constexpr int EbenenAnzahl = 14;
 
 struct EbenenInfo {
     const char* name;    // "HOUR_POINTS": DXF layer name and SVG group id
@@ -120,7 +122,7 @@ struct Text {
 using Form = std::variant<Kreis, Linienzug, Ellipsenbogen, Text>;
 
 struct Element {
-    Ebene ebene;
+    Ebene ebene = Ebene::Rahmen;
     Form form;
     // The 1-based index of the entry it comes from: StundenPunkte for hour
     // points and numbers, the date array for date marks and labels; 0 otherwise.

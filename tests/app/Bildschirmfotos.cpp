@@ -2,6 +2,7 @@
 // to look at, and of the help at some topics. Run under xvfb-run:
 // bildschirmfotos OUTDIR WIDTH HEIGHT
 #include "app/AbsteckplanDialog.h"
+#include "app/FertigungDialog.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/KachelDialog.h"
@@ -62,6 +63,12 @@ int main(int argc, char** argv) {
         f.findChild<QAction*>("About1")->trigger();
         foto(QString("%1-%2x%3-about").arg(s).arg(w).arg(h));
         f.findChild<QWidget*>("pAbout")->hide();
+        if (auto* d = f.findChild<FertigungDialog*>()) {
+            d->show();
+            QTest::qWait(50);
+            d->grab().save(ordner + "/" + s + "-fertigung.png");
+            d->hide();
+        }
         {
             AbsteckplanDialog d(f.uhr, &f);
             d.show();
