@@ -56,6 +56,19 @@ bool Poppler() {
     return Befehl("pdfinfo -v").first == 0;
 }
 
+// The default dial with another half axis (line 8 of the configuration).
+fs::path Konfig(const std::string& name, const std::string& halb) {
+    const fs::path konfig = Ordner() / name;
+    EXPECT_EQ(Skiora("--save-config '" + konfig.string() + "'").first, 0);
+    std::string zeilen = Lies(konfig);
+    size_t anfang = 0;
+    for (int i = 1; i < 8; ++i)
+        anfang = zeilen.find("\r\n", anfang) + 2;
+    zeilen.replace(anfang, zeilen.find("\r\n", anfang) - anfang, halb);
+    std::ofstream(konfig, std::ios::binary) << zeilen;
+    return konfig;
+}
+
 } // namespace
 
 TEST(SeitenBefehl, AbsteckplanUndKachelnInBeidenSprachen) {
@@ -81,6 +94,15 @@ TEST(SeitenBefehl, AbsteckplanUndKachelnInBeidenSprachen) {
     EXPECT_NE(englisch.find("6' 7 1/2\""), std::string::npos); // b = 2.019 m
     EXPECT_EQ(englisch.find("Absteckplan"), std::string::npos);
     EXPECT_NE(Text(zoll).find("The date scale at full size"), std::string::npos);
+
+    // The plot brings the half axis into 2..20 for its own sake; the sheet
+    // written in the same run is still the dial of the configuration.
+    const fs::path klein = Ordner() / "klein.pdf";
+    std::tie(status, meldung) =
+        Skiora("'" + Konfig("klein.ini", "1.5").string() + "' --hpgl '" +
+               (Ordner() / "klein.plt").string() + "' --layout-pdf '" + klein.string() + "'");
+    ASSERT_EQ(status, 0) << meldung;
+    EXPECT_NE(Text(klein).find("a = 1.500 m"), std::string::npos);
 }
 
 TEST(SeitenBefehl, FalscheWahlIstEinGebrauchsfehler) {
@@ -97,14 +119,7 @@ TEST(SeitenBefehl, FalscheWahlIstEinGebrauchsfehler) {
 
 TEST(SeitenBefehl, ZuVieleSeitenUndUnbeschreibbarerOrdner) {
     // A dial of 100 m at 1:1 would need more than 2000 sheets.
-    const fs::path konfig = Ordner() / "gross.ini";
-    ASSERT_EQ(Skiora("--save-config '" + konfig.string() + "'").first, 0);
-    std::string zeilen = Lies(konfig);
-    size_t anfang = 0;
-    for (int i = 1; i < 8; ++i)
-        anfang = zeilen.find("\r\n", anfang) + 2;
-    zeilen.replace(anfang, zeilen.find("\r\n", anfang) - anfang, "100");
-    std::ofstream(konfig, std::ios::binary) << zeilen;
+    const fs::path konfig = Konfig("gross.ini", "100");
     const fs::path gross = Ordner() / "gross.pdf";
     auto [status, meldung] =
         Skiora("'" + konfig.string() + "' --tiles-pdf '" + gross.string() + "'");
