@@ -100,10 +100,6 @@ void Nordpfeil(Leinwand& lw, int x, int y, int laenge, int sprache) {
     Schreibe(lw, x - lw.TextWidth(n) / 2, y - 48, n, 40, true);
 }
 
-const modell::Rechteck& Ausdehnung(const modell::Modell& m) {
-    return m.ausdehnung;
-}
-
 } // namespace
 
 double MassstabFuer(const modell::Rechteck& r, const Kasten& k) {
@@ -118,7 +114,7 @@ double MassstabFuer(const modell::Rechteck& r, const Kasten& k) {
 }
 
 void FigurUhr(Leinwand& lw, const Kasten& k, const FigurDaten& d, double massstab) {
-    const modell::Rechteck& r = Ausdehnung(d.uhr);
+    const modell::Rechteck& r = d.uhr.ausdehnung;
     const double s = 10000 / massstab;
     const Abbildung a{k.x + k.breite / 2.0 - (r.xmin + r.xmax) / 2 * s,
                       k.y + k.hoehe / 2.0 + (r.ymin + r.ymax) / 2 * s, s};
@@ -201,7 +197,7 @@ void FigurLot(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
 }
 
 void FigurDreieck(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
-    const modell::Rechteck& r = Ausdehnung(d.uhr);
+    const modell::Rechteck& r = d.uhr.ausdehnung;
     const Abbildung a = Einpassen(r, k, 40);
     Hintergrund(lw, d.uhr, a);
     Achsen(lw, a, r);
@@ -226,7 +222,7 @@ void FigurDreieck(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
 }
 
 void FigurSchlaufe(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
-    const modell::Rechteck& r = Ausdehnung(d.uhr);
+    const modell::Rechteck& r = d.uhr.ausdehnung;
     const Abbildung a = Einpassen(r, k, 40);
     Hintergrund(lw, d.uhr, a);
     Achsen(lw, a, r);
@@ -244,7 +240,7 @@ void FigurSchlaufe(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
 }
 
 void FigurBaender(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
-    const modell::Rechteck& r = Ausdehnung(d.uhr);
+    const modell::Rechteck& r = d.uhr.ausdehnung;
     const Abbildung a = Einpassen(r, k, 40);
     Hintergrund(lw, d.uhr, a);
     Achsen(lw, a, r);
@@ -272,7 +268,7 @@ void FigurBaender(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
 }
 
 void FigurDatum(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
-    const modell::Rechteck& r = Ausdehnung(d.datum);
+    const modell::Rechteck& r = d.datum.ausdehnung;
     const Abbildung a = Einpassen(r, k, 50);
     draw::ModellStil stil;
     stil.linienbreite = 2;
@@ -284,7 +280,7 @@ void FigurDatum(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
 }
 
 void FigurStehen(Leinwand& lw, const Kasten& k, const FigurDaten& d) {
-    const modell::Rechteck& r = Ausdehnung(d.uhr);
+    const modell::Rechteck& r = d.uhr.ausdehnung;
     const Abbildung a = Einpassen(r, k, 40);
     Hintergrund(lw, d.uhr, a);
     const auto& daten = d.masse.datum;
