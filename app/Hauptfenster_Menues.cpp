@@ -7,9 +7,13 @@
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/KachelDialog.h"
+#include "app/MittagDialog.h"
 #include "app/Optionsgruppe.h"
+#include "app/ReichweiteDialog.h"
 #include "lang/AbsteckTexte.h"
 #include "lang/KachelTexte.h"
+#include "lang/MittagTexte.h"
+#include "lang/ReichweiteTexte.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,12 +40,11 @@ QAction* Eintrag(QMenu* menue, const char* name, QKeySequence kuerzel = {}) {
     return a;
 }
 
-// An item of the newer commands: its two texts ride along, so the walk over
-// the numbered menu texts passes it by.
-QAction* ZweisprachigerEintrag(QMenu* menue, const char* name, const lang::Zweisprachig& text) {
+// An entry with its own pair of texts, outside the numbered menu texts.
+QAction* EigenerEintrag(QMenu* menue, const char* name, const lang::Zweisprachig& texte) {
     auto* a = Eintrag(menue, name);
-    a->setProperty("de", QString::fromUtf8(text.de));
-    a->setProperty("en", QString::fromUtf8(text.en));
+    a->setProperty("textDe", QString::fromUtf8(texte.de));
+    a->setProperty("textEn", QString::fromUtf8(texte.en));
     return a;
 }
 
@@ -62,8 +65,8 @@ void Hauptfenster::erstelleMenues() {
     auto* liste = Eintrag(Close1, "Listedrucken1");
     auto* alle = Eintrag(Close1, "AlleListen1");
     Close1->addSeparator();
-    auto* abstecken = ZweisprachigerEintrag(Close1, "Absteckplan1", lang::abstecken::Menue);
-    auto* kacheln = ZweisprachigerEintrag(Close1, "Kacheln1", lang::kacheln::Menue);
+    auto* abstecken = EigenerEintrag(Close1, "Absteckplan1", lang::abstecken::Menue);
+    auto* kacheln = EigenerEintrag(Close1, "Kacheln1", lang::kacheln::Menue);
     Close1->addSeparator();
     auto* ende = Eintrag(Close1, "Schlieen1", QKeySequence(Qt::ALT | Qt::Key_X));
 
@@ -74,6 +77,9 @@ void Hauptfenster::erstelleMenues() {
     Datenspeichern1 = Eintrag(Optionen1, "Datenspeichern1");
     Startkonfiguration1 = Eintrag(Optionen1, "Startkonfiguration1");
     Datenladen1 = Eintrag(Optionen1, "Datenladen1");
+    Optionen1->addSeparator();
+    auto* mittag = EigenerEintrag(Optionen1, "Mittagstabelle1", lang::MittagMenue);
+    auto* reichweite = EigenerEintrag(Optionen1, "Schattenreichweite1", lang::ReichweiteMenue);
     Optionen1->addSeparator();
     Sprache2 = Optionen1->addMenu(QString());
     Sprache2->setObjectName("Sprache2");
@@ -138,6 +144,9 @@ void Hauptfenster::erstelleMenues() {
     connect(Englisch2, &QAction::triggered, this, [this] { Deutsch1Click(false); });
     connect(hilfe, &QAction::triggered, this, [this] { bHiOKClick(true); });
     connect(about, &QAction::triggered, this, [this] { About1Click(); });
+    connect(mittag, &QAction::triggered, this, [this] { DialogZeigen<MittagDialog>(uhr, this); });
+    connect(reichweite, &QAction::triggered, this,
+            [this] { DialogZeigen<ReichweiteDialog>(uhr, this); });
 }
 
 void Hauptfenster::verbinden() {

@@ -106,11 +106,13 @@ void Hauptfenster::Menein() {
     Deutsch2->setChecked(deutsch);
     Englisch2->setChecked(!deutsch);
     size_t naechster = 0;
-    // Depth first in menu order; separators take no text.
+    // Depth first in menu order; separators take no text, and entries that
+    // carry their own pair of texts take theirs.
     std::function<void(QAction*)> geh = [&](QAction* a) {
         if (a->isSeparator()) return;
-        if (a->property("de").isValid()) {
-            a->setText(a->property(deutsch ? "de" : "en").toString());
+        if (const QVariant eigener = a->property(deutsch ? "textDe" : "textEn");
+            eigener.isValid()) {
+            a->setText(eigener.toString());
             return;
         }
         if (naechster < texte.size()) a->setText(Q(texte[naechster++]));

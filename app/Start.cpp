@@ -47,6 +47,7 @@ int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
     wahl.konfig = bz.konfig;
     if (bz.sprache) wahl.deutsch = *bz.sprache == "de";
     Hauptfenster fenster(wahl);
+    if (bz.hoehen) fenster.uhr.reichweite.Hoehen = *bz.hoehen; // before the first calculation
     // SKIORA_STARTZEIT=1 prints the time to the first picture of the
     // calculated dial on screen, and ends.
     if (std::getenv("SKIORA_STARTZEIT")) {

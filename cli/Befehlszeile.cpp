@@ -1,5 +1,6 @@
 #include "Befehlszeile.h"
 
+#include "Schritte.h"
 #include "core/Zahlen.h"
 
 #include <cmath>
@@ -9,7 +10,8 @@ namespace skiora::cli {
 
 bool Befehlszeile::hatAusgabe() const {
     return hilfe || !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf ||
-           listsPdf || hpgl || dxf || svgMm || dxfMm || layoutPdf || tilesPdf;
+           listsPdf || hpgl || dxf || svgMm || dxfMm || noonTable || reachTable || layoutPdf ||
+           tilesPdf;
 }
 
 std::string Gebrauch() {
@@ -28,6 +30,9 @@ std::string Gebrauch() {
            "  --layout-pdf FILE     the layout sheet (stake-out steps), A4 portrait\n"
            "  --tiles-pdf FILE [--scale N] [--paper A4|A3|Letter] [--part dial|dates]\n"
            "                        the dial at 1:N (default 1:1) on overlapping sheets\n"
+           "  --noon-table FILE     true solar noon on every day of the year\n"
+           "  --reach-table FILE    whether the readers' shadows reach the hour points\n"
+           "  --heights H1,H2,...   heights of the readers, 1 to 4 of 0.5..2.5 m (1.2,1.8)\n"
            "  --help                this text\n"
            "Without output options the window opens.\n";
 }
@@ -63,7 +68,9 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             return true;
         };
         std::string w;
-        if (a == "--help" || a == "-h") {
+        if (std::string f; SonnenOption(args, i, bz, f)) {
+            if (!f.empty()) return fehler(f);
+        } else if (a == "--help" || a == "-h") {
             bz.hilfe = true;
         } else if (a == "--lang") {
             if (!wert(w) || (w != "de" && w != "en")) return fehler("--lang takes de or en");

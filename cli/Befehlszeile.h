@@ -35,6 +35,10 @@ struct Befehlszeile {
     bool debug = false;                      // "/debug" or "-debug": help diagnostics
     bool hilfe = false;                      // --help: print the usage and stop
 
+    // Sonnentabellen.cpp: --noon-table, --reach-table, --heights.
+    std::optional<std::string> noonTable, reachTable;
+    std::optional<std::vector<double>> hoehen;
+
     // True when the program should run without a window.
     bool hatAusgabe() const;
 };

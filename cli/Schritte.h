@@ -6,6 +6,7 @@
 #include "report/SeitenDatei.h"
 
 #include <string>
+#include <vector>
 
 namespace skiora {
 class Sonnenuhr;
@@ -15,6 +16,8 @@ namespace skiora::cli {
 
 // CONFIG, or the start configuration beside the program (Konfig.cpp).
 bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::string& programmPfad);
+// The tables of the loaded dial, as the window has them (Konfig.cpp).
+void SchrittRechnen(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --save-config (Konfig.cpp).
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --table NAME FILE ... (Tabellen.cpp).
@@ -28,5 +31,15 @@ using report::PdfMacher;
 // --layout-pdf and --tiles-pdf (Seiten.cpp). Returns 0, 1 (not written) or 2
 // (the tiles would exceed the page limit); `pdf` is the Qt PDF writer.
 int SchrittSeiten(Sonnenuhr& uhr, const Befehlszeile& bz, const PdfMacher& pdf);
+
+// --noon-table, --reach-table and --heights (Sonnentabellen.cpp): takes the
+// option at args[i] (moving i past its value) and returns true when it was
+// one of them; `fehler` then names a usage error.
+bool SonnenOption(const std::vector<std::string>& args, std::size_t& i, Befehlszeile& bz,
+                  std::string& fehler);
+// The readers' heights, before the calculation.
+void SchrittLeser(Sonnenuhr& uhr, const Befehlszeile& bz);
+// Writes the noon table and the shadow reach table.
+bool SchrittSonnentabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
 
 } // namespace skiora::cli

@@ -89,4 +89,31 @@ Gitter MittagsGitter(const std::vector<MittagsZeile>& jahr, bool mitSommerzeit, 
     return g;
 }
 
+Gitter MittagsTabelle(const Sonnenuhr& uhr) {
+    const bool sommer = uhr.ort.HatSommerzeit;
+    return MittagsGitter(MittagsJahr(uhr.p.Jahr, uhr.p.Lang, uhr.p.Zone, uhr.ort), sommer,
+                         uhr.sprache.Sprache);
+}
+
+std::string SommerzeitText(const Ortsangaben& ort, int sprache) {
+    if (!ort.HatSommerzeit) return lang::Text(sprache, lang::MittagOhneSommerzeit);
+    auto datum = [](int tag, int monat) {
+        char puffer[16];
+        std::snprintf(puffer, sizeof puffer, "%02d.%02d.", tag, monat);
+        return std::string(puffer);
+    };
+    std::string text = lang::Text(sprache, lang::MittagMitSommerzeit);
+    auto ersetze = [&text](const std::string& marke, const std::string& wert) {
+        const auto stelle = text.find(marke);
+        if (stelle != std::string::npos) text.replace(stelle, marke.size(), wert);
+    };
+    ersetze("%1", datum(ort.SzBeginnTag, ort.SzBeginnMonat));
+    ersetze("%2", datum(ort.SzEndeTag, ort.SzEndeMonat));
+    std::string versatz = ZahlText(1, 1, ort.SzVersatz);
+    if (versatz.size() > 2 && versatz.compare(versatz.size() - 2, 2, ".0") == 0)
+        versatz.resize(versatz.size() - 2);
+    ersetze("%3", versatz);
+    return text;
+}
+
 } // namespace skiora

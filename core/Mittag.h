@@ -10,6 +10,7 @@
 
 namespace skiora {
 
+class Sonnenuhr;
 struct Ortsangaben;
 
 struct WahrerMittagErgebnis {
@@ -43,5 +44,9 @@ std::string UhrzeitText(double stunden);
 // in zone time and, when the site has summer time, a fourth column with noon
 // in summer time on the days it applies. sprache: 1 German, 2 English.
 Gitter MittagsGitter(const std::vector<MittagsZeile>& jahr, bool mitSommerzeit, int sprache);
+// The same for the document's site and calculation year, in its language.
+Gitter MittagsTabelle(const Sonnenuhr& uhr);
+// "Sommerzeit vom 31.03. bis 27.10. (Uhren 1 h vor)." or that there is none.
+std::string SommerzeitText(const Ortsangaben& ort, int sprache);
 
 } // namespace skiora

@@ -6,6 +6,7 @@
 // its logic here as an operation that takes the control's text or state.
 #include "Gitter.h"
 #include "Melder.h"
+#include "Reichweite.h"
 #include "lang/Texte.h"
 
 #include <array>
@@ -171,6 +172,8 @@ enum class Feld {
 
 // The range a field accepts (the year has its own message and is not here).
 bool WertImBereich(Feld feld, double v);
+// GnomInc of a gnomon angle GnomWinkel, nudged off a right angle.
+double GnomNeigung(double gnomWinkel);
 
 // Who asked for a calculation: the final repaint depends on it.
 enum class Absender { Sonstige, rgKoordAusg, btGo2, Feld, rgArten, rgMittelwert };
@@ -193,6 +196,7 @@ class Sonnenuhr {
     Anzeige anz;
     lang::Sprachzustand sprache;
     Ortsangaben ort;
+    Schattenreichweite reichweite; // the readers' heights and whether their shadows reach
     double SinGI = 1;
     double Klein = 0;
     int Status = 0; // of the last calculation: 0, 11, 12 or 21

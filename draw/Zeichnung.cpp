@@ -265,6 +265,21 @@ void StundenPunkteZeichnen(ZeichenLauf& l) {
     }
 }
 
+// Readers whose shadow falls short of hour points: said in the top left
+// corner, where the picture has room.
+void ReichweiteWarnen(ZeichenLauf& l) {
+    Leinwand& lw = l.lw();
+    const Schrift vorher = lw.schrift;
+    lw.SchriftFett(true);
+    lw.SchriftFarbe(farben::Rot);
+    std::int64_t y = l.u.rahmen.RandY + 6;
+    for (const std::string& zeile : ReichweiteWarnZeilen(l.u.reichweite, l.sprache())) {
+        l.z.TextOut(l.u.rahmen.RandX + 8, y, zeile);
+        y += l.z.TextHeight(zeile) + 2;
+    }
+    lw.schrift = vorher;
+}
+
 } // namespace
 
 ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild fehlerBild,
@@ -357,6 +372,8 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
         z.TextOut(B - 20 - z.TextWidth(t), H - 20, t);
         lw.SchriftFarbe(farben::Schwarz);
     }
+
+    if (schirm) ReichweiteWarnen(l);
 
     if (l.split) {
         AchsenZeichnen(l, true, l.LeftX, r.PlotCentreY);

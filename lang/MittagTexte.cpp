@@ -18,5 +18,6 @@ const Zweisprachig MittagHinweis{
 const Zweisprachig MittagOhneSommerzeit{"Ohne Sommerzeit.", "No summer time."};
 const Zweisprachig MittagMitSommerzeit{"Sommerzeit vom %1 bis %2 (Uhren %3 h vor).",
                                        "Summer time from %1 until %2 (clocks %3 h ahead)."};
+const Zweisprachig SchliessenKnopf{"S&chließen", "&Close"};
 
 } // namespace skiora::lang

@@ -13,5 +13,7 @@ extern const Zweisprachig MittagMenue;
 extern const Zweisprachig MittagHinweis;
 extern const Zweisprachig MittagOhneSommerzeit;
 extern const Zweisprachig MittagMitSommerzeit;
+// The close button of the table windows beside the main window.
+extern const Zweisprachig SchliessenKnopf;
 
 } // namespace skiora::lang

@@ -8,6 +8,8 @@ PKGS=(
   libqt6svg6 qt6-qpa-plugins libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   hp2xx python3-ezdxf poppler-utils xvfb xauth
+  # regenerates the noon reference values (tests/core/mittag_referenz.py)
+  python3-erfa
   fonts-liberation2 fonts-dejavu-core
   libdxflib-dev libgeonames-dev
   librsvg2-bin libxml2-utils

@@ -6,11 +6,14 @@
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/KachelDialog.h"
+#include "app/MittagDialog.h"
 #include "app/Optionsgruppe.h"
+#include "app/ReichweiteDialog.h"
 #include "help/HilfeFenster.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -111,6 +114,31 @@ int main(int argc, char** argv) {
         for (int thema : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {
             f.hilfe().Zeigen(thema);
             hilfeFoto(QString("thema%1").arg(thema));
+        }
+    }
+    // Berlin with summer time: the noon table and the shadow reach, and the
+    // picture's warning.
+    f.uhr.ort.Name = "Berlin";
+    f.uhr.ort.Zeitzone = "Europe/Berlin";
+    f.uhr.ort.HatSommerzeit = true;
+    f.uhr.ort.SzBeginnTag = 31, f.uhr.ort.SzBeginnMonat = 3;
+    f.uhr.ort.SzEndeTag = 27, f.uhr.ort.SzEndeMonat = 10;
+    f.uhr.p.Breit = 52.52, f.uhr.p.Lang = -13.41;
+    f.ParameterAnzeigen();
+    f.findChild<QPushButton*>("BitBtn1")->click();
+    for (bool deutsch : {true, false}) {
+        f.Deutsch1Click(deutsch);
+        f.findChild<QPushButton*>("BitBtn1")->click(); // the picture in the new language
+        const QString s = deutsch ? "de" : "en";
+        f.PgCtrl->setCurrentIndex(0);
+        foto(QString("%1-%2x%3-reichweite-bild").arg(s).arg(w).arg(h));
+        for (const char* eintrag : {"Mittagstabelle1", "Schattenreichweite1"}) {
+            f.findChild<QAction*>(eintrag)->trigger();
+            QTest::qWait(100);
+            QDialog* d = f.findChild<MittagDialog*>();
+            if (eintrag != std::string("Mittagstabelle1")) d = f.findChild<ReichweiteDialog*>();
+            d->grab().save(QString("%1/%2-%3.png").arg(ordner, s, eintrag));
+            d->hide();
         }
     }
     for (const char* n : {"Mitte", "PgCtrl", "Panel1", "Panel2", "pAbout", "pGeduld", "panResize",

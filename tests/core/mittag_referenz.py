@@ -87,5 +87,5 @@ DAYS = [1, 42, 80, 105, 135, 172, 206, 246, 266, 307, 355, 365]
 
 for year in YEARS:
     for site, (lang, zone) in enumerate(SITES):
-        cells = ", ".join("%.1f" % (noon(year, n, lang, zone) * 3600) for n in DAYS)
+        cells = ", ".join("%.0f" % (noon(year, n, lang, zone) * 3600) for n in DAYS)
         print("    {%d, %d, {%s}}," % (year, site, cells))

@@ -161,7 +161,8 @@ TEST(Modell, HourNumbersOutsideSummerTimeInsideAndTheDateStrip) {
     }
     // Half an hour's summer time, and a clock that passes midnight.
     uhr.ort.SzVersatz = 3.5;
-    const auto halb = Alle<Text>(DialModell(uhr), Ebene::Sommerzeit);
+    const Modell mh = DialModell(uhr); // the pointers below point into it
+    const auto halb = Alle<Text>(mh, Ebene::Sommerzeit);
     EXPECT_EQ(halb.front().second->text, "8:30");
     EXPECT_EQ(halb.back().second->text, "0:30");
 
