@@ -1,12 +1,12 @@
 #include "app/FertigungDialog.h"
 
+#include "app/Einstellungen.h"
 #include "app/Optionsgruppe.h"
-#include "config/Konfiguration.h"
 #include "core/Sonnenuhr.h"
 #include "lang/FertigungTexte.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -110,16 +110,18 @@ modell::Vorgaben FertigungDialog::vorgaben() const {
 std::string FertigungDialog::SpeicherDialog() {
     const int s = uhr_.sprache.Sprache;
     const bool svg = format() == export_::Format::Svg;
-    const std::string progVerz =
-        config::ProgVerz(QCoreApplication::applicationFilePath().toStdString());
+    // The folder last used for plots and drawings, never the program's own.
+    Einstellungen einstellungen;
+    const QString ordner = einstellungen.ordner(Einstellungen::Plot);
     QFileDialog dlg(window(), windowTitle());
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDirectory(Q(progVerz));
+    dlg.setDirectory(ordner);
     dlg.setNameFilter(Q(lang::Text(s, svg ? t::SvgFilter : t::DxfFilter)));
     dlg.setDefaultSuffix(svg ? "svg" : "dxf");
-    dlg.selectFile(Q(progVerz + "MyDial"));
+    dlg.selectFile(QDir(ordner).filePath("MyDial"));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    einstellungen.ordnerMerken(Einstellungen::Plot, dlg.selectedFiles().first());
     return dlg.selectedFiles().first().toStdString();
 }
 

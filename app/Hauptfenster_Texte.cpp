@@ -5,6 +5,7 @@
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
 #include "app/OrtFelder.h"
+#include "core/Sprachwechsel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -47,6 +48,7 @@ void Hauptfenster::TexteSetzen() {
         TexteSetzenFuer(o, tag);
     ortFelder->TexteSetzen();
     FertigungTexteSetzen(this);
+    KomfortTexteSetzen();
 }
 
 void Hauptfenster::TexteSetzenFuer(QObject* o, int tag) {
@@ -136,6 +138,9 @@ void Hauptfenster::Deutsch1Click(bool deutsch) {
     TexteSetzen();
     std::string hilfeDatei;
     hilfe_->Waehlen(wahl_.progVerz, deutsch, hilfeDatei);
+    // Tables, captions and the picture follow at once, not at the next calculation.
+    InNeuerSprache(uhr);
+    Spiegeln();
 }
 
 // Qt's own words (dialog buttons, context menus) in the chosen language.

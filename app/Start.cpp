@@ -5,11 +5,14 @@
 #include "app/Hauptfenster.h"
 #include "cli/Schritte.h"
 #include "config/Konfiguration.h"
+#include "core/Verzeichnisse.h"
 #include "draw/qt/Bilder.h"
 #include "report/qt/Druck.h"
+#include "report/qt/SeitenPdf.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QLocale>
 #include <QTimer>
 #include <cstdio>
@@ -25,6 +28,7 @@ cli::QtAusgaben QtAusgabenFuerBefehlszeile() {
     qt.drucke = [](Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
         return report::SchreibeDrucke(uhr, bz, fehler);
     };
+    qt.pdfSeiten = report::SeitenAlsPdf;
     return qt;
 }
 
@@ -38,11 +42,17 @@ int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
     Anwendung app(argc, argv);
     QApplication::setApplicationName("Skiora ");
     QApplication::setApplicationVersion("1.6c"); // the help's diagnostic log names it
+    // The desktop shows the window with the installed entry's name and icon;
+    // the title names the program already, so the platform adds nothing.
+    QGuiApplication::setApplicationDisplayName("Skiora");
+    QGuiApplication::setDesktopFileName("org.skiora.Skiora");
+    QApplication::setWindowIcon(QIcon(":/skiora/org.skiora.Skiora.svg"));
     // Numbers are read and written with "." whatever the desktop's settings.
     QLocale::setDefault(QLocale::c());
 
     Startwahl wahl;
     wahl.progVerz = ProgrammVerzeichnis();
+    wahl.konfigVerz = verz::StartKonfigVerz(wahl.progVerz);
     wahl.konfig = bz.konfig;
     if (bz.sprache) wahl.deutsch = *bz.sprache == "de";
     Hauptfenster fenster(wahl);

@@ -1,5 +1,6 @@
 #include "app/TabellenDialog.h"
 
+#include "app/Einstellungen.h"
 #include "app/Gittermodell.h"
 #include "core/Sonnenuhr.h"
 #include "lang/MittagTexte.h"
@@ -72,17 +73,18 @@ void TabellenDialog::changeEvent(QEvent* e) {
 }
 
 void TabellenDialog::Speichern() {
-    static QString letzterOrdner;
+    // Tables go where the window's tables went last.
+    Einstellungen einstellungen;
     const int s = uhr_.sprache.Sprache;
     QFileDialog dialog(this, QString::fromStdString(lang::TitelText(s, lang::Titel::Tabelle)),
-                       letzterOrdner);
+                       einstellungen.ordner(Einstellungen::Tabelle));
     dialog.setObjectName("SaveDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({"Excel-Datei (*.CSV *.csv)", "Textdatei (*.TXT *.txt)"});
     dialog.setDefaultSuffix("csv");
     dialog.selectFile("Tabelle");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    letzterOrdner = dialog.directory().absolutePath();
+    einstellungen.ordnerMerken(Einstellungen::Tabelle, dialog.selectedFiles().first());
     const int filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
     SpeichernNach(dialog.selectedFiles().first(), filter < 0 ? 0 : filter);
 }

@@ -3,6 +3,7 @@
 #include "Schritte.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
+#include "draw/Zeichnung.h"
 
 #include <iostream>
 
@@ -60,10 +61,20 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
         uhr.ansicht.DeltaX = Naechste((*bz.ansicht)[1]);
         uhr.ansicht.DeltaY = Naechste((*bz.ansicht)[2]);
     }
+    // The plot converts the pan through the width of the screen picture: the
+    // picture of --size, narrowed as the window narrows it.
+    const auto [breite, hoehe] =
+        bz.groesse.value_or(std::pair{draw::StandardBildBreite, draw::StandardBildHoehe});
+    if (breite > 0 && hoehe > 0) {
+        uhr.rahmen.SchirmBildBreite = draw::SchmaleBreite(breite, hoehe);
+        uhr.rahmen.SchirmBildHoehe = hoehe;
+    }
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
     ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
+    const int seiten = SchrittSeiten(uhr, bz, qt ? qt->pdfSeiten : nullptr); // so are the pages
+    ok = seiten == 0 && ok;
     ok = SchrittPlot(uhr, bz) && ok;
     ok = SchrittSonnentabellen(uhr, bz) && ok;
     if (qt) {
@@ -76,7 +87,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
             }
         }
     }
-    return ok ? 0 : 1;
+    return seiten == 2 ? 2 : (ok ? 0 : 1);
 }
 
 } // namespace skiora::cli

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the command line without a window: load, calculate, write outputs.
 #include "Befehlszeile.h"
+#include "report/SeitenDatei.h"
 
 #include <functional>
 #include <string>
@@ -16,10 +17,14 @@ namespace skiora::cli {
 struct QtAusgaben {
     std::function<bool(Sonnenuhr&, const Befehlszeile&, std::string& fehler)> bilder;
     std::function<bool(Sonnenuhr&, const Befehlszeile&, std::string& fehler)> drucke;
+    // Pages laid out by the plain layers as PDF bytes, with the document's
+    // title; nothing when the PDF writer failed.
+    report::PdfMacher pdfSeiten;
 };
 
 // Exit status: 0 success, 1 an input refused or an output not written, 2 a
-// place or time zone that cannot be found (nothing is written).
+// place or time zone that cannot be found, or a choice the outputs cannot
+// serve (tiles beyond the page limit); nothing is written.
 int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& programmPfad);
 
 } // namespace skiora::cli

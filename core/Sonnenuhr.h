@@ -38,6 +38,8 @@ struct DialParams {
     std::uint8_t Mittelwert = 1;
     std::uint8_t Zonenzeit = 0;
     std::int32_t Jahr = 2002;
+
+    bool operator==(const DialParams&) const = default;
 };
 
 // Option state beside the parameters.
@@ -58,6 +60,8 @@ struct Optionen {
     bool SplitModus = false;
     double DxfAchse = 0;
     bool Bereit = false;
+
+    bool operator==(const Optionen&) const = default;
 };
 
 struct tSkioraPoint {

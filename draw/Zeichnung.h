@@ -10,6 +10,13 @@ namespace skiora::draw {
 
 enum class Modus { Schirm, Papier };
 
+// The screen picture of the command line when --size is not given.
+inline constexpr int StandardBildBreite = 1000;
+inline constexpr int StandardBildHoehe = 606;
+
+// The width the layout pass leaves a picture: at most 1.65 times its height.
+int SchmaleBreite(int breite, int hoehe);
+
 // Where the dial goes.
 struct Ziel {
     Modus modus = Modus::Schirm;

@@ -25,7 +25,13 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "install-deps: missing ${missing[*]}; run this script as root, or install sudo" >&2
+    exit 1
+  fi
+  SUDO="sudo"
+fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
