@@ -1,6 +1,7 @@
 #include "app/AbsteckplanDialog.h"
 
 #include "app/Drucken.h"
+#include "app/Einstellungen.h"
 #include "core/Sonnenuhr.h"
 #include "lang/AbsteckTexte.h"
 #include "report/Absteckplan.h"
@@ -9,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -87,11 +89,17 @@ bool AbsteckplanDialog::SpeichernNach(const QString& datei) {
 
 void AbsteckplanDialog::Speichern() {
     const int s = uhr_.sprache.Sprache;
-    const QString datei = QFileDialog::getSaveFileName(
-        this, QString::fromStdString(lang::Text(s, t::DialogPdf)),
-        s == 2 ? QStringLiteral("layout-sheet.pdf") : QStringLiteral("absteckplan.pdf"),
-        QString::fromStdString(lang::Text(s, t::DateiFilter)));
-    if (!datei.isEmpty()) SpeichernNach(datei);
+    // The folder last used for PDFs, never the program's own.
+    Einstellungen einstellungen;
+    const QString datei =
+        QFileDialog::getSaveFileName(this, QString::fromStdString(lang::Text(s, t::DialogPdf)),
+                                     QDir(einstellungen.ordner(Einstellungen::Pdf))
+                                         .filePath(s == 2 ? QStringLiteral("layout-sheet.pdf")
+                                                          : QStringLiteral("absteckplan.pdf")),
+                                     QString::fromStdString(lang::Text(s, t::DateiFilter)));
+    if (datei.isEmpty()) return;
+    einstellungen.ordnerMerken(Einstellungen::Pdf, datei);
+    SpeichernNach(datei);
 }
 
 void AbsteckplanDialog::Drucken() {

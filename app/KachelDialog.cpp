@@ -1,6 +1,7 @@
 #include "app/KachelDialog.h"
 
 #include "app/Drucken.h"
+#include "app/Einstellungen.h"
 #include "core/Sonnenuhr.h"
 #include "draw/qt/QtLeinwand.h"
 #include "lang/KachelTexte.h"
@@ -9,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -145,11 +147,16 @@ bool KachelDialog::SpeichernNach(const QString& datei) {
 
 void KachelDialog::Speichern() {
     const int s = uhr_.sprache.Sprache;
+    // The folder last used for PDFs, never the program's own.
+    Einstellungen einstellungen;
     const QString datei = QFileDialog::getSaveFileName(
         this, QString::fromStdString(lang::Text(s, t::DialogPdf)),
-        s == 2 ? QStringLiteral("tiles.pdf") : QStringLiteral("kacheln.pdf"),
+        QDir(einstellungen.ordner(Einstellungen::Pdf))
+            .filePath(s == 2 ? QStringLiteral("tiles.pdf") : QStringLiteral("kacheln.pdf")),
         QStringLiteral("PDF (*.pdf)"));
-    if (!datei.isEmpty()) SpeichernNach(datei);
+    if (datei.isEmpty()) return;
+    einstellungen.ordnerMerken(Einstellungen::Pdf, datei);
+    SpeichernNach(datei);
 }
 
 void KachelDialog::Drucken() {
