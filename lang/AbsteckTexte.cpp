@@ -129,6 +129,9 @@ const Zweisprachig Schritt6Wahr{
 const Zweisprachig Schritt6Sommer{
     "Vom %1 bis zum %2 gilt an diesem Ort Sommerzeit: zählen Sie dann %3 zur abgelesenen Zeit hinzu.",
     "From %1 to %2 summer time applies at this site: add %3 to the time read then."};
+const Zweisprachig Schritt6SommerZahlen{
+    "Vom %1 bis zum %2 gilt an diesem Ort Sommerzeit: lesen Sie dann die Zahl innen an der Ellipse, die %3 weiter ist als die außen.",
+    "From %1 to %2 summer time applies at this site: then read the number inside the ellipse, %3 ahead of the one outside."};
 const Zweisprachig Schritt6Ohne{
     "Die Stundenpunkte zeigen mittlere Ortszeit; die Zonenzeit Ihrer Uhr ist die abgelesene Zeit %1.",
     "The hour points show local mean time; the zone time of your watch is the time read %1."};

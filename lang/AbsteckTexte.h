@@ -25,7 +25,7 @@ extern const Zweisprachig Schritt5, Schritt5Skala, Schritt5Analemma, Schritt5Get
     Nachmittag, SpVonC, SpVersatz, Unbrauchbar;
 // Step 6: using the dial.
 extern const Zweisprachig Schritt6, Schritt6Stehen, Schritt6GnomonGeneigt, Schritt6Geteilt,
-    Schritt6Mittel, Schritt6Zone, Schritt6Wahr, Schritt6Sommer, Schritt6Ohne;
+    Schritt6Mittel, Schritt6Zone, Schritt6Wahr, Schritt6Sommer, Schritt6SommerZahlen, Schritt6Ohne;
 // Figures.
 extern const Zweisprachig FigLot, FigSchatten, FigSchnur;
 

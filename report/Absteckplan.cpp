@@ -3,6 +3,7 @@
 #include "AbsteckFiguren.h"
 #include "Abstecken.h"
 #include "Setzer.h"
+#include "core/Ortsanzeige.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
 #include "lang/AbsteckTexte.h"
@@ -245,9 +246,11 @@ struct Plan {
         const Ortsangaben& o = uhr.ort;
         if (o.HatSommerzeit)
             absaetze.push_back(
-                Einsetzen(T(t::Schritt6Sommer), {DatumText(o.SzBeginnTag, o.SzBeginnMonat, sp),
-                                                 DatumText(o.SzEndeTag, o.SzEndeMonat, sp),
-                                                 Minuten(o.SzVersatz).substr(2)}));
+                // A dial with summer-time numbers carries the sum already.
+                Einsetzen(T(SommerzeitGezeigt(uhr) ? t::Schritt6SommerZahlen : t::Schritt6Sommer),
+                          {DatumText(o.SzBeginnTag, o.SzBeginnMonat, sp),
+                           DatumText(o.SzEndeTag, o.SzEndeMonat, sp),
+                           Minuten(o.SzVersatz).substr(2)}));
         Schritt(t::Schritt6, absaetze, FigurStehen);
     }
 };

@@ -201,6 +201,16 @@ TEST(Absteckplan, SommerzeitUndSpracheAufDemBlatt) {
     EXPECT_TRUE(hat(en, "From 31/03 to 27/10 summer time applies"));
     EXPECT_TRUE(hat(en, "Layout sheet"));
     EXPECT_FALSE(hat(en, "Absteckplan"));
+    // A dial that carries the summer-time numbers points to them instead.
+    EXPECT_TRUE(hat(en, "add 60 min"));
+    u.ort.Sommerzeit = true;
+    std::string zahlen; // the lines as one text: the sentence wraps
+    for (const std::string& t : Lesen(u).texte)
+        zahlen += t + " ";
+    EXPECT_NE(zahlen.find("then read the number inside the ellipse, 60 min 0 s ahead"),
+              std::string::npos)
+        << zahlen;
+    EXPECT_EQ(zahlen.find("add 60 min"), std::string::npos);
 }
 
 TEST(Absteckplan, AbgelehnteUhrHatKeineSeiten) {
