@@ -35,6 +35,8 @@ void OrtLegendeZeichnen(ZeichenLauf& l) {
     const std::string sommer = SommerzeitLegende(l.u);
     if (ort.empty() && sommer.empty()) return;
     Leinwand& lw = l.lw();
+    const Schrift schrift = lw.schrift;
+    const Pinsel pinsel = lw.pinsel;
     lw.SchriftHoehe(l.schirm ? 14 : 30);
     lw.SchriftFett(true);
     lw.PinselFarbe(farben::Weiss);
@@ -50,9 +52,10 @@ void OrtLegendeZeichnen(ZeichenLauf& l) {
     }
     if (!sommer.empty()) {
         lw.SchriftFarbe(farben::Sommerzeit);
-        // Two lines where one would reach the north axis and its numbers.
+        // Two lines on screen, where the dial fills the picture up to its
+        // corners, and on paper where one would reach the north axis.
         const auto teil = sommer.find(": ");
-        if (x + l.z.TextWidth(sommer) > r.PlotCentreX - 4 * l.w.Strich &&
+        if ((l.schirm || x + l.z.TextWidth(sommer) > r.PlotCentreX - 4 * l.w.Strich) &&
             teil != std::string::npos) {
             l.z.TextOut(x, y, sommer.substr(0, teil + 1));
             l.z.TextOut(x, y + l.z.TextHeight(sommer) + 2, sommer.substr(teil + 2));
@@ -60,7 +63,8 @@ void OrtLegendeZeichnen(ZeichenLauf& l) {
             l.z.TextOut(x, y, sommer);
         }
     }
-    lw.SchriftFarbe(farben::Schwarz);
+    lw.schrift = schrift;
+    lw.pinsel = pinsel;
 }
 
 } // namespace skiora::draw

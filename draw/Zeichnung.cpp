@@ -392,6 +392,8 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
     }
 
     if (schirm) ReichweiteWarnen(l);
+    // Before the figures, so that the legend's box never hides an hour number.
+    OrtLegendeZeichnen(l);
 
     if (l.split) {
         AchsenZeichnen(l, true, l.LeftX, r.PlotCentreY);
@@ -421,7 +423,6 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
     lw.SchriftFarbe(farben::Maroon);
     if (uhr.opt.ZeigeSchatten) SchattenwegZeichnen(l);
     GnomonUndKonstruktion(l);
-    OrtLegendeZeichnen(l);
 
     if (schirm) {
         lw.StiftFarbe(farben::Weiss);

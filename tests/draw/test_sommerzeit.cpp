@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -81,9 +82,22 @@ TEST(Sommerzeit, EveryFullHourHasItsNumberInsideTheEllipse) {
     }
     EXPECT_EQ(weitere, 17);
     EXPECT_NE(legende.find("31. Mar bis 26. Okt 2024"), std::string::npos) << legende;
-    const Operation* name = lw.FindeText("Berlin, Deutschland");
-    ASSERT_NE(name, nullptr);
-    EXPECT_LT(name->y1, blau.back()->y1);
+    // The name above the legend; both drawn before any hour number, whose
+    // box would otherwise be hidden under theirs.
+    const auto texte = lw.Texte();
+    const auto zuerst = [&](auto passt) {
+        return std::find_if(texte.begin(), texte.end(), passt) - texte.begin();
+    };
+    const auto name = zuerst([](const Operation* t) { return t->text == "Berlin, Deutschland"; });
+    const auto legende1 = zuerst([](const Operation* t) {
+        return t->schrift.farbe == farben::Sommerzeit && t->text.find(' ') != std::string::npos;
+    });
+    const auto zahl1 = zuerst([](const Operation* t) {
+        return !t->text.empty() && t->text.find_first_not_of("0123456789") == std::string::npos;
+    });
+    ASSERT_LT(name, static_cast<std::ptrdiff_t>(texte.size()));
+    EXPECT_LT(texte[name]->y1, texte[legende1]->y1);
+    EXPECT_LT(legende1, zahl1);
 }
 
 TEST(Sommerzeit, NoBlueWithoutTheOptionAndNoNameOnPaper) {
