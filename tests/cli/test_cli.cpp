@@ -107,7 +107,8 @@ TEST(Befehlszeile, UnwritableOutputFailsAndLeavesNothing) {
     Lauf l = Starte("--table hours '" + fehlt.string() + "' --table dates '" +
                     (d / "d.csv").string() + "'");
     EXPECT_EQ(l.status, 1);
-    EXPECT_NE(l.fehler.find("SKIORA.EXE  -  Fehler!: Open error: File  " + fehlt.string() + "\n"),
+    EXPECT_NE(l.fehler.find("SKIORA.EXE  -  Fehler!: Die Datei " + fehlt.string() +
+                            " kann nicht geschrieben werden: den Ordner gibt es nicht.\n"),
               std::string::npos)
         << l.fehler;
     EXPECT_FALSE(fs::exists(d / "fehlt"));
