@@ -1,7 +1,9 @@
 #include "Befehlszeile.h"
 
+#include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
 
+#include <cmath>
 #include <set>
 
 namespace skiora::cli {
@@ -31,8 +33,8 @@ bool zahlenListe(const std::string& s, std::vector<double>& out) {
     size_t start = 0;
     while (true) {
         size_t komma = s.find(',', start);
-        auto z = LiesZahl(s.substr(start, komma == std::string::npos ? std::string::npos
-                                                                      : komma - start));
+        auto z = LiesZahl(
+            s.substr(start, komma == std::string::npos ? std::string::npos : komma - start));
         if (!z) return false;
         out.push_back(*z);
         if (komma == std::string::npos) return true;
@@ -43,16 +45,18 @@ bool zahlenListe(const std::string& s, std::vector<double>& out) {
 } // namespace
 
 ParseErgebnis Parse(const std::vector<std::string>& args) {
-    static const std::set<std::string> tabellenNamen = {
-        "hours", "shadow", "dates", "morning", "afternoon", "summary", "input"};
+    static const std::set<std::string> tabellenNamen = {"hours",     "shadow",  "dates", "morning",
+                                                        "afternoon", "summary", "input"};
     Befehlszeile bz;
     auto fehler = [](std::string t) { return ParseErgebnis{std::nullopt, std::move(t)}; };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        // Every value is checked here, before anything is written: a run
+        // either refuses its command line or writes what it can.
         auto wert = [&](std::string& ziel) -> bool {
             if (i + 1 >= args.size()) return false;
             ziel = args[++i];
-            return true;
+            return !ziel.empty();
         };
         std::string w;
         if (a == "--help" || a == "-h") {
@@ -73,13 +77,20 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
         } else if (a == "--png" || a == "--svg" || a == "--error-png" || a == "--print-pdf" ||
                    a == "--lists-pdf" || a == "--hpgl" || a == "--dxf") {
             if (!wert(w)) return fehler(a + " takes FILE");
-            if (a == "--png") bz.png = w;
-            else if (a == "--svg") bz.svg = w;
-            else if (a == "--error-png") bz.errorPng = w;
-            else if (a == "--print-pdf") bz.printPdf = w;
-            else if (a == "--lists-pdf") bz.listsPdf = w;
-            else if (a == "--hpgl") bz.hpgl = w;
-            else bz.dxf = w;
+            if (a == "--png")
+                bz.png = w;
+            else if (a == "--svg")
+                bz.svg = w;
+            else if (a == "--error-png")
+                bz.errorPng = w;
+            else if (a == "--print-pdf")
+                bz.printPdf = w;
+            else if (a == "--lists-pdf")
+                bz.listsPdf = w;
+            else if (a == "--hpgl")
+                bz.hpgl = w;
+            else
+                bz.dxf = w;
         } else if (a == "--size") {
             if (!wert(w)) return fehler("--size takes WxH");
             auto x = w.find('x');
@@ -90,13 +101,16 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             bz.groesse = std::make_pair(static_cast<int>(*bw), static_cast<int>(*bh));
         } else if (a == "--view") {
             std::vector<double> z;
-            if (!wert(w) || !zahlenListe(w, z) || z.size() != 3 || z[0] <= 0)
-                return fehler("--view takes ZOOM,DX,DY with ZOOM > 0");
+            if (!wert(w) || !zahlenListe(w, z) || z.size() != 3 || !(z[0] > 0) ||
+                !(std::fabs(z[1]) <= GroesstesVerschieben) ||
+                !(std::fabs(z[2]) <= GroesstesVerschieben))
+                return fehler("--view takes ZOOM,DX,DY with ZOOM > 0 and DX, DY within "
+                              "-10000000..10000000");
             bz.ansicht = std::array<double, 3>{z[0], z[1], z[2]};
         } else if (a == "--scaled") {
-            if (!wert(w)) return fehler("--scaled takes AXIS");
-            auto z = LiesZahl(w);
-            if (!z) return fehler("--scaled takes a number");
+            auto z = wert(w) ? LiesZahl(w) : std::nullopt;
+            if (!z || !WertImBereich(Feld::EddxfAchs, *z))
+                return fehler("--scaled takes AXIS, the plot's major half axis, from 2 to 20");
             bz.scaled = *z;
         } else if (a == "/debug" || a == "-debug") {
             bz.debug = true;

@@ -9,13 +9,13 @@
 namespace skiora::cli {
 
 struct Befehlszeile {
-    std::optional<std::string> sprache; // "de" or "en"
-    bool distanzen = false;             // hour table as distances
-    std::optional<std::string> konfig;  // CONFIG.ini / CONFIG.adt
+    std::optional<std::string> sprache;                        // "de" or "en"
+    bool distanzen = false;                                    // hour table as distances
+    std::optional<std::string> konfig;                         // CONFIG.ini / CONFIG.adt
     std::vector<std::pair<std::string, std::string>> tabellen; // NAME, FILE
     std::optional<std::string> saveConfig;
     std::optional<std::string> png, svg, errorPng;
-    std::optional<std::pair<int, int>> groesse; // --size WxH
+    std::optional<std::pair<int, int>> groesse;   // --size WxH
     std::optional<std::array<double, 3>> ansicht; // --view ZOOM,DX,DY
     std::optional<std::string> printPdf, listsPdf;
     std::optional<std::string> hpgl, dxf;
@@ -27,11 +27,15 @@ struct Befehlszeile {
     bool hatAusgabe() const;
 };
 
+// The largest pan --view accepts, in pixels of the screen picture.
+inline constexpr double GroesstesVerschieben = 1e7;
+
 struct ParseErgebnis {
     std::optional<Befehlszeile> bz;
     std::string fehler; // usage error when bz is empty
 };
 
+// Checks every option and its value; what it accepts can be written.
 ParseErgebnis Parse(const std::vector<std::string>& args);
 std::string Gebrauch();
 
