@@ -393,8 +393,12 @@ void HpglToDxfWandler::Lauf::Ausfuehren() {
         } else {
             std::string lauf, anstieg;
             double a = 0, b = 0;
-            bool ok = Lies(lauf, 1) & Lies(anstieg, 1);
-            ok = AlsZahl(lauf, a) & AlsZahl(anstieg, b) & ok;
+            // Both are read, in this order, whatever the first gives.
+            const bool laufGelesen = Lies(lauf, 1);
+            const bool anstiegGelesen = Lies(anstieg, 1);
+            const bool laufZahl = AlsZahl(lauf, a);
+            const bool anstiegZahl = AlsZahl(anstieg, b);
+            const bool ok = laufGelesen && anstiegGelesen && laufZahl && anstiegZahl;
             if (!ok) {
                 Log("Fehler bei der Angabe der Schriftrichtung: " + lauf + ";" + anstieg);
                 textWinkel = Fest(5, 1, a);
@@ -449,10 +453,11 @@ DxfStatus HpglToDxfWandler::Konvertiere(std::string_view hpgl, std::string& dxf,
     ConversionLog.clear();
     dxf.clear();
     Lauf l(*this, melder, stiftFaktor, unit > 0 ? unit : 1.0);
-    // Room for the largest drawing a plot of this length can give (a corner
+    // A long plot gets room for the largest drawing it can give (a corner
     // command of six bytes gives some 380), so the drawing is never copied
     // while it grows; pages not written to cost no memory.
-    l.out.reserve(std::min<size_t>(hpgl.size(), size_t{4} << 20) * 64 + 65536);
+    if (hpgl.size() > size_t{1} << 16)
+        l.out.reserve(std::min<size_t>(hpgl.size(), size_t{4} << 20) * 64);
     size_t pos = 0;
     auto naechstes = [&]() -> int {
         return pos < hpgl.size() ? static_cast<unsigned char>(hpgl[pos++]) : EOF;
