@@ -1,0 +1,58 @@
+// Fuzz target: any bytes as a command line (arguments separated by NUL).
+// The parser must not crash, and what it accepts must be usable as it is:
+// every value in the range the outputs take, every file name non-empty.
+#include "cli/Befehlszeile.h"
+#include "core/Sonnenuhr.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Pruefe(bool bedingung, const char* was) {
+    if (bedingung) return;
+    std::fprintf(stderr, "accepted command line breaks: %s\n", was);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    using namespace skiora;
+    std::vector<std::string> args(1);
+    for (std::size_t i = 0; i < groesse; ++i) {
+        if (daten[i] == 0)
+            args.emplace_back();
+        else
+            args.back() += static_cast<char>(daten[i]);
+    }
+    const cli::ParseErgebnis pe = cli::Parse(args);
+    if (!pe.bz) {
+        Pruefe(!pe.fehler.empty(), "a refusal without a reason");
+        return 0;
+    }
+    const cli::Befehlszeile& bz = *pe.bz;
+    Pruefe(!bz.sprache || *bz.sprache == "de" || *bz.sprache == "en", "--lang");
+    for (const auto& [name, datei] : bz.tabellen)
+        Pruefe(!name.empty() && !datei.empty(), "--table");
+    for (const auto* datei : {&bz.saveConfig, &bz.png, &bz.svg, &bz.errorPng, &bz.printPdf,
+                              &bz.listsPdf, &bz.hpgl, &bz.dxf})
+        Pruefe(!*datei || !(*datei)->empty(), "an empty file name");
+    if (bz.groesse)
+        Pruefe(bz.groesse->first >= 50 && bz.groesse->first <= 10000 && bz.groesse->second >= 50 &&
+                   bz.groesse->second <= 10000,
+               "--size");
+    if (bz.ansicht) {
+        const auto& v = *bz.ansicht;
+        Pruefe(std::isfinite(v[0]) && v[0] > 0, "--view zoom");
+        Pruefe(std::fabs(v[1]) <= cli::GroesstesVerschieben &&
+                   std::fabs(v[2]) <= cli::GroesstesVerschieben,
+               "--view pan");
+    }
+    if (bz.scaled) Pruefe(WertImBereich(Feld::EddxfAchs, *bz.scaled), "--scaled");
+    return 0;
+}
