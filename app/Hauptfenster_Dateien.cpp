@@ -68,18 +68,23 @@ void Hauptfenster::Datenladen1Click() {
 }
 
 // The load command after its dialog: read, fill the controls, reset the view,
-// recompute the tables directly and redraw.
+// recompute the tables directly and redraw. A file that cannot be read whole
+// leaves the dial, its view and its tables as they were.
 bool Hauptfenster::KonfigurationLaden(const QString& datei) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    bool ok = false;
-    ok = config::KonfigurationLaden(uhr, datei.toStdString(), config::LeseAbsender::Datenladen1);
+    const bool ok =
+        config::KonfigurationLaden(uhr, datei.toStdString(), config::LeseAbsender::Datenladen1);
+    if (!ok) {
+        QApplication::restoreOverrideCursor();
+        return false;
+    }
     ParameterAnzeigen();
     uhr.ansicht = Ansicht{};
     panResize->hide();
     config::NachLadenRechnen(uhr); // redraws
     Spiegeln();
     QApplication::restoreOverrideCursor();
-    return ok;
+    return true;
 }
 
 void Hauptfenster::Tabellespeichern1Click() {

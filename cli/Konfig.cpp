@@ -6,18 +6,34 @@
 namespace skiora::cli {
 
 bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::string& programmPfad) {
-    // A chosen language speaks from the first message on.
-    if (bz.sprache) uhr.sprache.Waehle(*bz.sprache == "de");
+    // One language for every message of the run: --lang, else the language
+    // line of the file read, else German.
+    uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : true);
+    const auto sprachwahl =
+        bz.sprache ? config::Sprachwahl::Behalten : config::Sprachwahl::AusDatei;
     bool ok = true;
     if (bz.konfig) {
-        ok = config::KonfigurationLaden(uhr, *bz.konfig, config::LeseAbsender::Datenladen1);
+        // The window's load command; its tables follow in SchrittRechnen.
+        ok = config::KonfigurationLaden(uhr, *bz.konfig, config::LeseAbsender::Datenladen1,
+                                        sprachwahl);
     } else {
-        ok = config::StartKonfigurationLesen(uhr, config::ProgVerz(programmPfad)).ok;
-        uhr.Modusumschaltung();
+        ok = config::StartKonfigurationLesen(uhr, config::ProgVerz(programmPfad), sprachwahl).ok;
     }
     // As at start-up: the language line decides unless --lang did.
     uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
     return ok;
+}
+
+void SchrittRechnen(Sonnenuhr& uhr, const Befehlszeile& bz) {
+    if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
+    uhr.Modusumschaltung();
+    uhr.opt.Bereit = true;
+    // A file named on the command line is loaded as the window's load command
+    // loads it; without one, the first calculation of the window's start.
+    if (bz.konfig)
+        config::NachLadenRechnen(uhr);
+    else
+        uhr.btGoClick();
 }
 
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz) {

@@ -40,22 +40,14 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     FehlerAusgabe melder;
     Sonnenuhr uhr;
     uhr.setzeMelder(&melder);
-    uhr.sprache.Waehle(true);
 
-    // A configuration that is missing or stops at a faulty line fails the run,
-    // but the outputs are still written from what was applied, as the window
-    // would show it (its step reported why).
-    bool ok = SchrittKonfigLaden(uhr, bz, programmPfad);
-    // The configuration's language line counts unless --lang was given.
-    uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);
-    if (bz.distanzen) uhr.opt.KoordXY = false; // rgKoordAusg item 1
-
-    uhr.Modusumschaltung();
-    uhr.opt.Bereit = true;
-    uhr.btGoClick();
+    // A configuration not read whole leaves no dial to write: no output at
+    // all rather than files of another dial under the requested names.
+    if (!SchrittKonfigLaden(uhr, bz, programmPfad)) return 1;
+    SchrittRechnen(uhr, bz);
     // A refused calculation (status 11, 12, 21) was reported; the outputs are
     // still written as the window would show them, but the run failed.
-    if (uhr.Status != 0) ok = false;
+    bool ok = uhr.Status == 0;
     if (bz.ansicht) {
         uhr.ansicht.Zoom = (*bz.ansicht)[0];
         uhr.ansicht.DeltaX = Naechste((*bz.ansicht)[1]);

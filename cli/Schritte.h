@@ -14,6 +14,8 @@ namespace skiora::cli {
 
 // CONFIG, or the start configuration beside the program (Konfig.cpp).
 bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::string& programmPfad);
+// The tables of the loaded dial, as the window has them (Konfig.cpp).
+void SchrittRechnen(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --save-config (Konfig.cpp).
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --table NAME FILE ... (Tabellen.cpp).

@@ -3,68 +3,31 @@
 
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
+#include "lang/KonfigTexte.h"
 
-#include <atomic>
-#include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
 namespace skiora::config {
 
-std::optional<std::vector<std::string>> ZeilenLaden(const std::string& pfad) {
-    std::error_code ec;
-    if (fs::is_directory(pfad, ec)) return std::nullopt;
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return std::nullopt;
-    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
-    if (ein.bad()) return std::nullopt;
-
-    std::vector<std::string> zeilen;
-    size_t pos = 0;
-    while (pos < inhalt.size()) {
-        size_t ende = inhalt.find('\n', pos);
-        std::string z =
-            inhalt.substr(pos, ende == std::string::npos ? std::string::npos : ende - pos);
-        if (!z.empty() && z.back() == '\r') z.pop_back();
-        zeilen.push_back(lang::VonAnsi(z));
-        if (ende == std::string::npos) break;
-        pos = ende + 1;
-    }
-    return zeilen;
+DateiZeilen KonfigDateiLesen(const std::string& pfad, int sprache) {
+    datei::Gelesen g = datei::BegrenztLesen(pfad, KonfigGrenze, sprache);
+    if (!g.ergebnis) return {std::nullopt, g.ergebnis.meldung};
+    if (g.zuGross) return {std::nullopt, lang::KonfigDateiZuGross(sprache, pfad, KonfigGrenze)};
+    auto zeilen = ZeilenAusText(g.inhalt);
+    if (zeilen.empty()) return {std::nullopt, lang::KonfigDateiLeer(sprache, pfad)};
+    return {std::move(zeilen), {}};
 }
 
-bool ZeilenSpeichern(const std::string& pfad, const std::vector<std::string>& zeilen) {
-    // A name of our own beside the target, so the rename stays on one file system.
-    static std::atomic<unsigned> zaehler{0};
-    const auto jetzt = std::chrono::steady_clock::now().time_since_epoch().count();
-    const std::string temp =
-        pfad + ".~" + std::to_string(jetzt % 1000000007) + "-" + std::to_string(zaehler++);
-    std::error_code ec;
-    bool ok = false;
-    {
-        std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-        if (aus) {
-            aus.imbue(std::locale::classic());
-            for (const auto& z : zeilen)
-                aus << lang::NachAnsi(z) << "\r\n";
-            aus.flush();
-            ok = aus.good();
-            aus.close();
-            ok = ok && !aus.fail();
-        }
-    }
-    if (ok && !fs::is_directory(pfad, ec)) {
-        fs::rename(temp, pfad, ec);
-        ok = !ec;
-    } else {
-        ok = false;
-    }
-    if (!ok) fs::remove(temp, ec);
-    return ok;
+std::optional<std::vector<std::string>> ZeilenLaden(const std::string& pfad) {
+    return KonfigDateiLesen(pfad, 1).zeilen;
+}
+
+datei::Ergebnis ZeilenSpeichern(const std::string& pfad, const std::vector<std::string>& zeilen,
+                                int sprache) {
+    return datei::SicherSchreiben(pfad, DateiText(zeilen), sprache);
 }
 
 std::string ProgVerz(const std::string& programmPfad) {
@@ -80,13 +43,18 @@ std::string ProgVerz(const std::string& programmPfad) {
     return d;
 }
 
-bool KonfigurationLaden(Sonnenuhr& uhr, const std::string& pfad, LeseAbsender absender) {
-    auto zeilen = ZeilenLaden(pfad);
-    if (!zeilen) {
-        uhr.MeldeNr(7, lang::Titel::Info, Symbol::Fehler);
+bool KonfigurationLaden(Sonnenuhr& uhr, const std::string& pfad, LeseAbsender absender,
+                        Sprachwahl sprachwahl) {
+    const DateiZeilen d = KonfigDateiLesen(pfad, uhr.sprache.Sprache);
+    if (!d.zeilen) {
+        uhr.Melde(lang::Meldung(uhr.sprache.Sprache, 7) + "\n" + d.grund, lang::Titel::Fehler,
+                  Symbol::Fehler);
         return false;
     }
-    LeseErgebnis e = KonfigurationLesen(uhr, absender, *zeilen);
+    const auto& zeilen = *d.zeilen;
+    if (sprachwahl == Sprachwahl::AusDatei && zeilen.size() >= 21)
+        uhr.sprache.Waehle(zeilen[20] == "Deutsch");
+    if (KonfigurationLesen(uhr, absender, zeilen).status != LeseStatus::Gelesen) return false;
 
     // What copying the parameters into the controls decides on the document.
     uhr.Modusumschaltung();
@@ -98,7 +66,7 @@ bool KonfigurationLaden(Sonnenuhr& uhr, const std::string& pfad, LeseAbsender ab
         uhr.p.Arten < 2 && (std::fabs(uhr.p.Incl) <= 0.01 || std::fabs(uhr.p.GnomInc) <= 0.01);
     uhr.anz.pSplitSichtbar = uhr.p.Arten == 2;
     uhr.ansicht = Ansicht{};
-    return e.status == LeseStatus::Gelesen;
+    return true;
 }
 
 void NachLadenRechnen(Sonnenuhr& uhr) {
@@ -116,20 +84,23 @@ void NachLadenRechnen(Sonnenuhr& uhr) {
     if (uhr.neuZeichnen) uhr.neuZeichnen();
 }
 
-StartErgebnis StartKonfigurationLesen(Sonnenuhr& uhr, const std::string& progVerz) {
+StartErgebnis StartKonfigurationLesen(Sonnenuhr& uhr, const std::string& progVerz,
+                                      Sprachwahl sprachwahl) {
     const std::pair<const char*, StartQuelle> kandidaten[] = {
         {"skiora.ini", StartQuelle::SkioraIni}, {"start.adt", StartQuelle::StartAdt}};
     for (auto [name, quelle] : kandidaten) {
         std::error_code ec;
         const std::string pfad = progVerz + name;
         if (!fs::exists(pfad, ec)) continue;
-        auto zeilen = ZeilenLaden(pfad);
-        if (!zeilen) {
-            uhr.MeldeNr(7, lang::Titel::Info, Symbol::Fehler);
+        const DateiZeilen d = KonfigDateiLesen(pfad, uhr.sprache.Sprache);
+        if (!d.zeilen) {
+            uhr.Melde(lang::Meldung(uhr.sprache.Sprache, 7) + "\n" + d.grund, lang::Titel::Fehler,
+                      Symbol::Fehler);
             return {quelle, false};
         }
-        LeseErgebnis e = KonfigurationLesen(uhr, LeseAbsender::Hauptfenster, *zeilen);
-        uhr.Abgeleitet();
+        if (sprachwahl == Sprachwahl::AusDatei && d.zeilen->size() >= 21)
+            uhr.sprache.Waehle((*d.zeilen)[20] == "Deutsch");
+        const LeseErgebnis e = KonfigurationLesen(uhr, LeseAbsender::Hauptfenster, *d.zeilen);
         return {quelle, e.status == LeseStatus::Gelesen};
     }
     // Neither file: the built-in dial with its extra date "01/05" stays.
@@ -137,14 +108,16 @@ StartErgebnis StartKonfigurationLesen(Sonnenuhr& uhr, const std::string& progVer
 }
 
 bool KonfigurationSpeichern(Sonnenuhr& uhr, const std::string& pfad) {
-    if (ZeilenSpeichern(pfad, KonfigurationSchreiben(uhr))) return true;
-    uhr.MeldeNr(18, lang::Titel::Fehler, Symbol::Fehler, pfad);
+    const datei::Ergebnis e =
+        ZeilenSpeichern(pfad, KonfigurationSchreiben(uhr), uhr.sprache.Sprache);
+    if (e) return true;
+    uhr.MeldeNr(18, lang::Titel::Fehler, Symbol::Fehler, pfad, "\n" + e.meldung);
     return false;
 }
 
 bool StartKonfigurationSpeichern(Sonnenuhr& uhr, const std::string& progVerz) {
     if (!KonfigurationSpeichern(uhr, progVerz + "skiora.ini")) return false;
-    uhr.MeldeNr(15, lang::Titel::Info, Symbol::Fehler, "\"skiora.ini\" : ");
+    uhr.MeldeNr(15, lang::Titel::Info, Symbol::Info, "\"skiora.ini\" : ");
     return true;
 }
 

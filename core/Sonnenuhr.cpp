@@ -105,6 +105,12 @@ bool WertImBereich(Feld feld, double v) {
     return false;
 }
 
+double GnomNeigung(double gnomWinkel) {
+    double neigung = gnomWinkel - 90;
+    if (std::fabs(std::fabs(neigung) - 90) < 1e-7) neigung += 1e-6;
+    return neigung;
+}
+
 FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
     FeldErgebnis erg{true, text};
 
@@ -119,7 +125,8 @@ FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
         MeldeNr(4, lang::Titel::Problem, Symbol::Warnung);
         fehler = true;
     } else {
-        v = *zahl;
+        // As a saved file will hold it, so that it loads again unchanged.
+        v = FestWert(*zahl);
     }
 
     const bool imBereich = feld == Feld::ejahr || WertImBereich(feld, v);
@@ -157,8 +164,9 @@ FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
             anz.ChBRiseSetAktiv = std::fabs(p.Incl) <= 0.1 && p.Arten != 2;
             break;
         case Feld::eGnomInc:
-            p.GnomInc = v;
-            p.GnomWinkel = v + 90;
+            // The file holds the angle; the inclination follows from it.
+            p.GnomWinkel = FestWert(v + 90);
+            p.GnomInc = GnomNeigung(p.GnomWinkel);
             break;
         case Feld::EddxfAchs:
             opt.DxfAchse = v;

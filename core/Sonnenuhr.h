@@ -171,6 +171,8 @@ enum class Feld {
 
 // The range a field accepts (the year has its own message and is not here).
 bool WertImBereich(Feld feld, double v);
+// GnomInc of a gnomon angle GnomWinkel, nudged off a right angle.
+double GnomNeigung(double gnomWinkel);
 
 // Who asked for a calculation: the final repaint depends on it.
 enum class Absender { Sonstige, rgKoordAusg, btGo2, Feld, rgArten, rgMittelwert };

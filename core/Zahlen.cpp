@@ -48,6 +48,23 @@ std::string ZahlText(int breite, int dezimalen, double wert) {
     return Rechtsbuendig(std::move(text), breite);
 }
 
+std::string FestText(double wert) {
+    char puffer[400];
+    auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, 9);
+    double gerundet = wert;
+    std::from_chars(puffer, r.ptr, gerundet);
+    r = std::to_chars(puffer, puffer + sizeof puffer, gerundet, std::chars_format::fixed, 6);
+    if (r.ec != std::errc()) return "0.000000";
+    return std::string(puffer, r.ptr);
+}
+
+double FestWert(double wert) {
+    const std::string text = FestText(wert);
+    double v = 0;
+    std::from_chars(text.data(), text.data() + text.size(), v);
+    return v;
+}
+
 std::string MinSekText(double e) {
     if (!std::isfinite(e) || std::fabs(e) > 1e6) return "  -:--";
     const double m = 4 * e;

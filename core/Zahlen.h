@@ -7,11 +7,20 @@ namespace skiora {
 
 inline constexpr double Rad = 3.14159265358979323846 / 180.0;
 
-inline int Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+inline int Sign(double x) {
+    return x > 0 ? 1 : (x < 0 ? -1 : 0);
+}
 
 // Fixed point with exactly `dezimalen` decimals, right-aligned to `breite`
 // (longer numbers are not cut). Returns "" when dezimalen > breite.
 std::string ZahlText(int breite, int dezimalen, double wert);
+
+// A real value as the configuration file holds it: rounded to 10
+// significant digits, then written with 6 decimals ("47.250000").
+std::string FestText(double wert);
+// The value FestText reads back as. Inputs store this, so that every value
+// the program takes loads again from a saved file to the same number.
+double FestWert(double wert);
 
 // Equation of time in degrees (or hours / 4) as "m:ss", right-aligned in 6.
 std::string MinSekText(double e);

@@ -195,7 +195,8 @@ double AngeboteneAchse(double halb) {
         a *= 10;
     while (a > 20)
         a /= 10;
-    return a;
+    // It becomes the half axis: as a saved file holds it.
+    return FestWert(a);
 }
 
 } // namespace skiora::export_

@@ -54,8 +54,61 @@ TEST_F(Dateien, LadenSetztDieAnsichtZurueckUndFuelltDieFelder) {
 
 TEST_F(Dateien, UnlesbareDateiMeldetUndBehaeltDenDial) {
     EXPECT_FALSE(fenster->KonfigurationLaden("/nonexistent/dir/x.ini"));
-    EXPECT_EQ(letzteMeldung(), "Fehler beim Lesen der Datei!");
+    EXPECT_EQ(letzteMeldung().rfind("Fehler beim Lesen der Datei!\n", 0), 0u) << letzteMeldung();
+    EXPECT_NE(letzteMeldung().find("/nonexistent/dir/x.ini"), std::string::npos);
     EXPECT_DOUBLE_EQ(fenster->uhr.p.Breit, 47.25);
+}
+
+// A faulty line leaves the dial on screen exactly as it was: fields, view
+// and tables; the message names the line.
+TEST_F(Dateien, FehlerhafteZeileLaesstDenDialWieErWar) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("komma.ini");
+    ASSERT_TRUE(fenster->KonfigurationSpeichern(datei));
+    QByteArray inhalt = Inhalt(datei);
+    inhalt.replace("47.250000", "47,25");
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    f.close();
+
+    tippe(finde<QLineEdit>("eZone"), "-30");
+    finde<QToolButton>("tbPlus")->click();
+    const Tabellen vorher = fenster->uhr.tab;
+    const double zoom = fenster->uhr.ansicht.Zoom;
+    EXPECT_FALSE(fenster->KonfigurationLaden(datei));
+    EXPECT_EQ(letzteMeldung(), "Error during File Input!\nZeile 2: 47,25");
+    EXPECT_EQ(finde<QLineEdit>("eZone")->text(), "-30");
+    EXPECT_DOUBLE_EQ(fenster->uhr.p.Zone, -30);
+    EXPECT_DOUBLE_EQ(fenster->uhr.ansicht.Zoom, zoom);
+    EXPECT_EQ(fenster->uhr.tab.StrGridStd, vorher.StrGridStd);
+    EXPECT_EQ(fenster->uhr.tab.StrGridDat, vorher.StrGridDat);
+}
+
+// The command line loads a file as the window's load command does: a gnomon
+// below the dial plane (status 12) still gives the tables the window shows.
+TEST_F(Dateien, BefehlszeileLaedtWieDasFenster) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("status12.ini");
+    fenster->uhr.p.Incl = -60;
+    fenster->uhr.p.GnomWinkel = 130;
+    fenster->uhr.p.GnomInc = 40;
+    ASSERT_TRUE(fenster->KonfigurationSpeichern(datei));
+    ASSERT_TRUE(fenster->KonfigurationLaden(datei));
+    struct Fall {
+        const char* seite;
+        const char* name;
+    };
+    for (Fall f : {Fall{"TsDat", "hours"}, Fall{"tsShade", "shadow"}, Fall{"TSAnaDat", "dates"}}) {
+        SCOPED_TRACE(f.name);
+        const QString fensterDatei = ordner.filePath(QString(f.name) + ".csv");
+        ASSERT_TRUE(fenster->TabelleSpeichernNach(finde<QWidget>(f.seite), fensterDatei, 0));
+        const QString cliDatei = ordner.filePath(QString("cli-") + f.name + ".csv");
+        auto pe = cli::Parse({datei.toStdString(), "--table", f.name, cliDatei.toStdString()});
+        ASSERT_TRUE(pe.bz);
+        cli::Ausfuehren(*pe.bz, nullptr, ordner.filePath("skiora").toStdString());
+        EXPECT_EQ(Inhalt(cliDatei), Inhalt(fensterDatei));
+    }
 }
 
 TEST_F(Dateien, TabelleGleichtDerVonDerBefehlszeile) {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -46,6 +49,33 @@ Lauf Starte(const std::string& argumente) {
     l.fehler = Lies(fehler);
     l.aus = Lies(aus);
     return l;
+}
+
+void Schreibe(const fs::path& p, const std::string& inhalt) {
+    std::ofstream(p, std::ios::binary) << inhalt;
+}
+
+// Runs the program itself (no shell between) and tells its peak memory in KiB.
+long SpitzenSpeicher(const std::vector<std::string>& argumente, int& status) {
+    std::vector<std::string> alle = {std::string(SKIORA_BINARY_DIR) + "/skiora"};
+    alle.insert(alle.end(), argumente.begin(), argumente.end());
+    std::vector<char*> argv;
+    for (auto& a : alle)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        const int leer = ::open("/dev/null", O_WRONLY);
+        ::dup2(leer, 1);
+        ::dup2(leer, 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int r = 0;
+    struct rusage verbrauch {};
+    ::wait4(kind, &r, 0, &verbrauch);
+    status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    return verbrauch.ru_maxrss;
 }
 
 std::string Golden(const std::string& name) {
@@ -126,4 +156,46 @@ TEST(Befehlszeile, UnwritableOutputFailsAndLeavesNothing) {
     // The other output is still written, and nothing else is left behind.
     EXPECT_EQ(Lies(d / "d.csv"), Golden("dates_de.csv"));
     EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 1);
+}
+
+// A configuration the program cannot take whole gives no output at all: a
+// table of another dial under the requested name is worse than none.
+TEST(Befehlszeile, AConfigurationNotReadWholeWritesNothing) {
+    const fs::path d = Verzeichnis() / "unvollstaendig";
+    fs::create_directories(d);
+    ASSERT_EQ(Starte("--save-config '" + (d / "gut.ini").string() + "'").status, 0);
+    std::string komma = Lies(d / "gut.ini");
+    komma.replace(komma.find("47.250000"), 9, "52,5");
+    Schreibe(d / "c.ini", komma);
+    Schreibe(d / "leer.ini", "");
+    Schreibe(d / "gross.ini", Lies(d / "gut.ini") + std::string(100 * 1024, 'x'));
+    const std::pair<std::string, std::string> faelle[] = {
+        {(d / "c.ini").string(), "Error during File Input!\nZeile 2: 52,5\n"},
+        {(d / "leer.ini").string(), "ist leer"},
+        {(d / "gross.ini").string(), "64 KiB"},
+        {(d / "fehlt.ini").string(), "gibt es nicht"},
+        {"/dev/zero", "/dev/zero"}};
+    for (const auto& [konfig, text] : faelle) {
+        SCOPED_TRACE(konfig);
+        // Saving over the faulty file itself must not put defaults there.
+        Lauf l = Starte("'" + konfig + "' --save-config '" + (d / "c.ini").string() +
+                        "' --table hours '" + (d / "h.csv").string() + "' --png '" +
+                        (d / "p.png").string() + "'");
+        EXPECT_EQ(l.status, 1);
+        EXPECT_NE(l.fehler.find(text), std::string::npos) << l.fehler;
+        EXPECT_EQ(Lies(d / "c.ini"), komma);
+        EXPECT_FALSE(fs::exists(d / "h.csv") || fs::exists(d / "p.png"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 4);
+    }
+}
+
+// Reading is bounded: an endless input costs no more memory than a valid one.
+TEST(Befehlszeile, AnEndlessConfigurationIsRefusedWithinBoundedMemory) {
+    const fs::path h = Verzeichnis() / "speicher.csv";
+    int status = -1;
+    const long normal = SpitzenSpeicher({"--table", "hours", h.string()}, status);
+    ASSERT_EQ(status, 0);
+    const long endlos = SpitzenSpeicher({"/dev/zero", "--table", "hours", h.string()}, status);
+    EXPECT_EQ(status, 1);
+    EXPECT_LT(endlos - normal, 20 * 1024) << normal << " KiB, then " << endlos << " KiB";
 }

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr auto Laden = LeseAbsender::Datenladen1;
-const char* const StoppText = "Error during File Input!";
+const std::string StoppText = "Error during File Input!";
 
 // The default file with some lines (numbered from 1) replaced.
 std::vector<std::string> Zeilen(std::initializer_list<std::pair<int, const char*>> neu) {
@@ -174,7 +174,7 @@ TEST(Stundenlisten, ReadEndsWithAnEmptyCellStopsOnAMissingSlashAndWritesPairs) {
 }
 
 // Values the window's own input checks refuse stop the reading like an
-// unreadable line: earlier lines stay, nothing out of range gets in.
+// unreadable line: nothing of the file is applied.
 TEST(KonfigLesen, ValuesTheWindowRefusesStopTheReading) {
     const std::pair<int, const char*> faelle[] = {
         {1, "1650"},  {2, "120"},     {3, "-195.5"}, {5, "91"},  {6, "241"}, {6, "-61"},
@@ -190,10 +190,9 @@ TEST(KonfigLesen, ValuesTheWindowRefusesStopTheReading) {
         auto e = KonfigurationLesen(uhr, Laden, Zeilen({{1, "2001"}, {22, "jj"}, {zeile, text}}));
         EXPECT_EQ(e.status, LeseStatus::Gestoppt);
         EXPECT_EQ(e.zeile, zeile);
-        EXPECT_EQ(LetzteMeldung(uhr), StoppText);
-        EXPECT_EQ(uhr.p.Jahr, zeile > 1 ? 2001 : frisch.p.Jahr);
-        // The faulty line changed nothing: the document writes as before.
-        uhr.p.Jahr = frisch.p.Jahr;
+        EXPECT_EQ(LetzteMeldung(uhr),
+                  StoppText + ("\nZeile " + std::to_string(zeile) + ": " + text));
+        // The document writes as before: not even line 1 was applied.
         EXPECT_EQ(KonfigurationSchreiben(uhr), KonfigurationSchreiben(frisch));
     }
 }
@@ -239,8 +238,11 @@ TEST_F(KonfigDatei, FilesAreCrLfInTheCodePageAndAFailedSaveKeepsTheOldFile) {
     // A failed save reports message 18 and leaves what was there.
     fs::create_directory(Pfad("ordner.ini"));
     EXPECT_FALSE(KonfigurationSpeichern(uhr, Pfad("ordner.ini")));
-    EXPECT_EQ(LetzteMeldung(uhr),
-              Pfad("ordner.ini") + " :  Datei kann nicht gespeichert werden! Schreibgeschützt?");
+    EXPECT_EQ(LetzteMeldung(uhr), Pfad("ordner.ini") +
+                                      " :  Datei kann nicht gespeichert werden! Schreibgeschützt?\n"
+                                      "Die Datei " +
+                                      Pfad("ordner.ini") +
+                                      " kann nicht geschrieben werden: das ist ein Ordner.");
     EXPECT_TRUE(fs::is_directory(Pfad("ordner.ini")));
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(verz), fs::directory_iterator()), 3);
@@ -272,6 +274,8 @@ TEST_F(KonfigDatei, StartUpTakesSkioraIniThenStartAdtThenTheBuiltInDial) {
     EXPECT_EQ(adt.p.Jahr, 1999);
     quelle.p.Jahr = 2050;
     ASSERT_TRUE(StartKonfigurationSpeichern(quelle, verzeichnis));
+    // A success is information, not an error.
+    EXPECT_EQ(dynamic_cast<SammelMelder&>(quelle.melder()).eintraege.back().symbol, Symbol::Info);
     auto e = StartKonfigurationLesen(ini, verzeichnis);
     EXPECT_EQ(e.quelle, StartQuelle::SkioraIni);
     EXPECT_TRUE(e.ok && ini.p.Jahr == 2050);
@@ -305,13 +309,12 @@ TEST_F(KonfigDatei, CommandLineRoundTripGivesIdenticalTables) {
     EXPECT_EQ(Lies("hours1").rfind("\" Hour Marks", 0), 0u);
 
     // A missing file and a file stopped at a faulty line fail the run; the
-    // messages speak German, as no language line was read.
+    // messages speak German, as no language line was read, and the file's
+    // English after it was.
     EXPECT_NE(lauf("fehlt.ini", "3"), 0);
     EXPECT_NE(Lies("fehler3").find("Fehler beim Lesen der Datei!"), std::string::npos);
     EXPECT_NE(lauf("falsch.ini", "4"), 0);
-    EXPECT_NE(Lies("fehler4").find("Error during File Input!"), std::string::npos);
-    // ... and the outputs still show what was applied: line 1 (the year) yes,
-    // the refused latitude no.
-    EXPECT_NE(Lies("aus4").find("2004\r\n47.250000\r\n"), std::string::npos);
-    EXPECT_FALSE(Lies("hours4").empty());
+    EXPECT_NE(Lies("fehler4").find("Error during File Input!\nLine 2: 120"), std::string::npos);
+    // ... and no output shows another dial under the requested names.
+    EXPECT_FALSE(fs::exists(Pfad("aus4")) || fs::exists(Pfad("hours4")));
 }
