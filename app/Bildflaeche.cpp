@@ -3,10 +3,22 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace skiora::app {
+
+QString GezogeneKonfiguration(const QMimeData* daten) {
+    if (!daten || !daten->hasUrls() || daten->urls().size() != 1) return {};
+    const QUrl url = daten->urls().front();
+    if (!url.isLocalFile()) return {};
+    const QString pfad = url.toLocalFile();
+    const QString endung = QFileInfo(pfad).suffix().toLower();
+    return endung == "ini" || endung == "adt" ? pfad : QString();
+}
 
 Bildflaeche::Bildflaeche(const QString& name, Zeichner zeichner, QWidget* eltern)
     : QWidget(eltern), zeichner_(std::move(zeichner)) {
@@ -69,7 +81,17 @@ void Bildflaeche::mouseReleaseEvent(QMouseEvent* e) {
     QWidget::mouseReleaseEvent(e);
 }
 
-// Anything dragged in from elsewhere is refused with a beep on the drop.
+void Bildflaeche::wheelEvent(QWheelEvent* e) {
+    // A wheel gives 120 per notch; touchpads give less, more often.
+    radRest_ += e->angleDelta().y();
+    const int schritte = radRest_ / 120;
+    radRest_ -= schritte * 120;
+    if (schritte != 0) emit rad(e->position().toPoint(), schritte);
+    e->accept();
+}
+
+// A configuration file dropped here is for the window to open; anything
+// else dragged in from elsewhere is refused with a beep on the drop.
 void Bildflaeche::dragEnterEvent(QDragEnterEvent* e) {
     e->acceptProposedAction();
 }
@@ -77,6 +99,12 @@ void Bildflaeche::dragMoveEvent(QDragMoveEvent* e) {
     e->acceptProposedAction();
 }
 void Bildflaeche::dropEvent(QDropEvent* e) {
+    const QString datei = GezogeneKonfiguration(e->mimeData());
+    if (!datei.isEmpty()) {
+        e->acceptProposedAction();
+        emit konfigurationAbgelegt(datei);
+        return;
+    }
     e->ignore();
     QApplication::beep();
 }

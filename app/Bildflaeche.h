@@ -6,7 +6,12 @@
 #include <QWidget>
 #include <functional>
 
+class QMimeData;
+
 namespace skiora::app {
+
+// The one local configuration file (*.ini, *.adt) a drag carries, or empty.
+QString GezogeneKonfiguration(const QMimeData* daten);
 
 class Bildflaeche : public QWidget {
     Q_OBJECT
@@ -23,6 +28,10 @@ class Bildflaeche : public QWidget {
 
   signals:
     void gezogen(int dx, int dy);
+    // The mouse wheel over the picture: whole notches, positive away from
+    // the user, at a position in the picture.
+    void rad(QPoint wo, int schritte);
+    void konfigurationAbgelegt(const QString& datei);
     void gemalt(); // after every paint of the control
 
   protected:
@@ -31,6 +40,7 @@ class Bildflaeche : public QWidget {
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
     void dragEnterEvent(QDragEnterEvent*) override;
     void dragMoveEvent(QDragMoveEvent*) override;
     void dropEvent(QDropEvent*) override;
@@ -43,6 +53,7 @@ class Bildflaeche : public QWidget {
     bool gedrueckt_ = false;
     bool zieht_ = false;
     QPoint start_;
+    int radRest_ = 0; // eighths of a degree short of a notch (touchpads)
 };
 
 } // namespace skiora::app

@@ -1,14 +1,14 @@
 #include "app/ExportPanel.h"
 
+#include "app/Einstellungen.h"
 #include "app/Optionsgruppe.h"
-#include "config/Konfiguration.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
 #include "export/Plot.h"
 #include "export/PlotDatei.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -94,7 +94,7 @@ ExportPanel::ExportPanel(Sonnenuhr& uhr, QWidget* eltern) : QFrame(eltern), uhr_
 
     connect(rgDxf, &Optionsgruppe::gewaehlt, this, &ExportPanel::rgDxfClick);
     connect(Button3, &QPushButton::clicked, this, &ExportPanel::Bestaetigen);
-    connect(Button4, &QPushButton::clicked, this, &QWidget::hide);
+    connect(Button4, &QPushButton::clicked, this, &ExportPanel::Abbrechen);
     dateiWaehlen = [](ExportPanel& p) { return p.SpeicherDialog(); };
     TexteSetzen();
     hide();
@@ -122,6 +122,11 @@ void ExportPanel::AchsfeldFaerben() {
 
 void ExportPanel::Oeffnen(bool dxf) {
     auto* seite = parentWidget();
+    // Opening it again while it is open keeps the state it first found.
+    if (isHidden()) {
+        vorher_ = StandMerken(uhr_);
+        gesetzteAchse_.reset();
+    }
     uhr_.opt.DxfAchse = export_::AngeboteneAchse(uhr_.p.Halb);
     EddxfAchs->setText(Q(ZahlText(4, 2, uhr_.opt.DxfAchse)));
     EddxfAchs->setModified(false);
@@ -158,9 +163,28 @@ void ExportPanel::EddxfAchsExit() {
     const FeldErgebnis r = uhr_.eBreitExit(Feld::EddxfAchs, EddxfAchs->text().toStdString());
     EddxfAchs->setText(Q(r.text));
     EddxfAchs->setModified(false);
+    if (r.gueltig) AchseGesetzt();
     Gespiegelt();
     if (!r.gueltig) QTimer::singleShot(0, EddxfAchs, [this] { EddxfAchs->setFocus(); });
     imExit_ = false;
+}
+
+void ExportPanel::AchseGesetzt() {
+    gesetzteAchse_ = uhr_.p.Halb;
+}
+
+void ExportPanel::Zuruecknehmen() {
+    if (vorher_ && gesetzteAchse_) {
+        AchseZuruecknehmen(uhr_, *vorher_, *gesetzteAchse_);
+        Gespiegelt();
+    }
+    vorher_.reset();
+    gesetzteAchse_.reset();
+}
+
+void ExportPanel::Abbrechen() {
+    hide();
+    Zuruecknehmen();
 }
 
 bool ExportPanel::AchseUebernehmen() {
@@ -171,6 +195,7 @@ bool ExportPanel::AchseUebernehmen() {
         EddxfAchs->setModified(false);
         // An accepted axis has already become Halb and been calculated with.
         if (r.gueltig) {
+            AchseGesetzt();
             Gespiegelt();
             return true;
         }
@@ -178,6 +203,7 @@ bool ExportPanel::AchseUebernehmen() {
     }
     uhr_.p.Halb = uhr_.opt.DxfAchse;
     uhr_.btGoClick(Absender::Sonstige);
+    AchseGesetzt();
     Gespiegelt();
     return angenommen;
 }
@@ -191,26 +217,35 @@ void ExportPanel::Bestaetigen() {
 
 std::string ExportPanel::SpeicherDialog() {
     const auto& s = uhr_.sprache;
-    const std::string progVerz =
-        config::ProgVerz(QCoreApplication::applicationFilePath().toStdString());
+    // The folder last used for plots, never the program's own (an installed
+    // program's folder cannot be written).
+    Einstellungen einstellungen;
+    const QString ordner = einstellungen.ordner(Einstellungen::Plot);
     QFileDialog dlg(window(),
                     "SKIORA.EXE - " + Q(lang::LadeTextOhneKuerzel(s, PlotIsHpgl ? 41 : 42)));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDirectory(Q(progVerz));
+    dlg.setDirectory(ordner);
     const QStringList filter = QtFilter(lang::TextTabelle1(s.Sprache, 30)).split(";;");
     dlg.setNameFilters(filter);
     const int index = PlotIsHpgl ? 0 : 1;
     if (index < filter.size()) dlg.selectNameFilter(filter[index]);
     dlg.setDefaultSuffix(PlotIsHpgl ? "plt" : "dxf");
-    dlg.selectFile(Q(progVerz + "MyDial"));
+    dlg.selectFile(QDir(ordner).filePath("MyDial"));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    einstellungen.ordnerMerken(Einstellungen::Plot, dlg.selectedFiles().first());
     return dlg.selectedFiles().first().toStdString();
 }
 
 void ExportPanel::tbHpgClick() {
     const std::string datei = dateiWaehlen ? dateiWaehlen(*this) : std::string();
-    if (datei.empty()) return;
+    if (datei.empty()) {
+        Zuruecknehmen();
+        return;
+    }
+    // The dial stays as it was exported.
+    vorher_.reset();
+    gesetzteAchse_.reset();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     ExportSchreiben(uhr_, datei, PlotIsHpgl, PlotAsShown);
     QGuiApplication::restoreOverrideCursor();

@@ -2,9 +2,12 @@
 // The export panel PanSave on the graphic page: the choice between the plot as
 // on the screen and the scaled construction (rgDxf), the axis of the scaled
 // construction (EddxfAchs), OK and cancel; and the export it starts.
+#include "core/Zuruecknehmen.h"
+
 #include <QFrame>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -53,8 +56,11 @@ class ExportPanel : public QFrame {
     bool AchseUebernehmen();
     // Leaving EddxfAchs.
     void EddxfAchsExit();
-    // Asks for the file name and writes the export.
+    // Asks for the file name and writes the export; a cancelled dialog
+    // takes the axis back.
     void tbHpgClick();
+    // Button4: hides the panel and takes back what it did to the dial.
+    void Abbrechen();
     void TexteSetzen();
 
     bool PlotIsHpgl = true;
@@ -78,9 +84,15 @@ class ExportPanel : public QFrame {
     void AchsfeldFaerben();
     void Gespiegelt();
     std::string SpeicherDialog();
+    void AchseGesetzt();
+    void Zuruecknehmen();
 
     Sonnenuhr& uhr_;
     bool imExit_ = false;
+    // The dial as it was when the panel opened, and the half axis the panel
+    // set last (none yet when unset).
+    std::optional<Stand> vorher_;
+    std::optional<double> gesetzteAchse_;
 };
 
 } // namespace skiora::app

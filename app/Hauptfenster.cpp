@@ -12,7 +12,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,8 +39,6 @@ Hauptfenster::Hauptfenster(Startwahl wahl, QWidget* eltern)
         breiterSchirm_ = schirm->size().width() >= 1000;
     }
     uhr.opt.Bereit = false;
-    startVerz_ = QDir::currentPath().toStdString();
-    setWindowTitle("Skiora,  vers. 1.6c");
 
     erstelleMenues();
     erstelleSeiten();
@@ -56,6 +56,7 @@ Hauptfenster::Hauptfenster(Startwahl wahl, QWidget* eltern)
     setCentralWidget(mitte);
     erstelleUeberlagerungen();
     verbinden();
+    erstelleKomfort();
 
     uhr.neuZeichnen = [this] {
         Image1->neuZeichnen();
@@ -69,9 +70,11 @@ Hauptfenster::Hauptfenster(Startwahl wahl, QWidget* eltern)
 
     // The start configuration, then a file named on the command line; both
     // before the language is chosen, so that their language line counts.
-    if (wahl_.startKonfigLesen) config::StartKonfigurationLesen(uhr, wahl_.progVerz);
-    if (wahl_.konfig)
-        config::KonfigurationLaden(uhr, *wahl_.konfig, config::LeseAbsender::Hauptfenster);
+    if (wahl_.startKonfigLesen) config::StartKonfigurationLesen(uhr, konfigVerz());
+    std::string datei; // the dial's file, if it came from one
+    if (wahl_.konfig &&
+        config::KonfigurationLaden(uhr, *wahl_.konfig, config::LeseAbsender::Hauptfenster))
+        datei = QFileInfo(QString::fromStdString(*wahl_.konfig)).absoluteFilePath().toStdString();
     uhr.Abgeleitet();
     LayoutAnpassen();
 
@@ -81,6 +84,8 @@ Hauptfenster::Hauptfenster(Startwahl wahl, QWidget* eltern)
     std::string hilfeDatei;
     if (!hilfe_->Waehlen(wahl_.progVerz, deutsch, hilfeDatei))
         uhr.Melde(help::HilfeDateiFehlt(hilfeDatei), lang::Titel::Info, Symbol::Frage);
+    aenderungen_.Merken(uhr, datei);
+    if (!datei.empty()) einstellungen_.zuletztMerken(QString::fromStdString(datei));
     TexteSetzen();
     rgAnzeige->setzeItemIndex(0); // the morning table is shown first
 }
@@ -129,6 +134,9 @@ void Hauptfenster::Aktivieren() {
     ParameterAnzeigen();
     Menein();
     btGoClick(Absender::Sonstige);
+    // What the first calculation settles is part of the dial as loaded.
+    aenderungen_.Merken(uhr, aenderungen_.Datei());
+    TitelAktualisieren();
     bereitFuerResize_ = true;
     seitAktivierung_.start();
 }
@@ -152,6 +160,10 @@ void Hauptfenster::resizeEvent(QResizeEvent* e) {
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {
+    if (!AenderungenKlaeren()) {
+        e->ignore();
+        return;
+    }
     hilfe_->Schliessen();
     QMainWindow::closeEvent(e);
 }

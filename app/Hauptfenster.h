@@ -2,12 +2,16 @@
 // The main window: a humble object over the document. Every event is handed to
 // the document's operation of the same name; afterwards the window copies
 // what changed back into its controls (Spiegeln).
+#include "app/Aenderungen.h"
 #include "app/DialogMelder.h"
+#include "app/Einstellungen.h"
+#include "app/SpeichernFrage.h"
 #include "core/Sonnenuhr.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMap>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,6 +40,7 @@ class Optionsgruppe;
 
 struct Startwahl {
     std::string progVerz;              // ends in "/" unless empty
+    std::string konfigVerz;            // start configuration's folder; empty: progVerz
     std::optional<std::string> konfig; // a configuration given on the command line
     std::optional<bool> deutsch;       // --lang
     bool startKonfigLesen = true;      // tests start from the built-in dial
@@ -79,11 +84,33 @@ class Hauptfenster : public QMainWindow {
     int bildZeichnungen() const;
     Bildflaeche* bild() const { return Image1; }
 
+    // The everyday conveniences (Hauptfenster_Komfort.cpp).
+    // Asks about unsaved changes; true when the caller may go on.
+    bool AenderungenKlaeren();
+    // Ctrl+S: into the current file; the dialog only for an untitled dial.
+    bool Speichern();
+    // Ctrl+Shift+S: always through the dialog.
+    bool SpeichernUnter();
+    // Ctrl+N: the start configuration (or the built-in dial), untitled.
+    void Neu();
+    // A recent entry or a dropped file: the question, then the load command.
+    bool Oeffnen(const QString& datei);
+    void TitelAktualisieren();
+    const Aenderungen& aenderungen() const { return aenderungen_; }
+    Einstellungen& einstellungen() { return einstellungen_; }
+    void ZuletztMenueFuellen();
+    // Tests answer in place of a person: the question, and the save dialog
+    // (an empty name is a cancelled dialog).
+    std::function<SpeichernFrage::Antwort(const QString& name)> fragen;
+    std::function<QString(const QString& ordner, const QString& vorschlag)> speicherDateiWaehlen;
+
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void showEvent(QShowEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dropEvent(QDropEvent*) override;
 
   private:
     // Construction (Hauptfenster.cpp, Hauptfenster_Panels.cpp, Hauptfenster_Seiten.cpp).
@@ -127,10 +154,20 @@ class Hauptfenster : public QMainWindow {
     void Datenspeichern1Click(bool startKonfig);
     void Datenladen1Click();
     void Tabellespeichern1Click();
+    QString SpeicherDialog(const QString& ordner, const QString& vorschlag);
 
     // Texts (Hauptfenster_Texte.cpp).
     void TexteSetzenFuer(QObject* o, int tag);
     void QtUebersetzungWaehlen();
+
+    // Conveniences (Hauptfenster_Komfort.cpp).
+    void erstelleKomfort();
+    void KomfortTexteSetzen();
+    void Gemerkt(const QString& datei);
+    void ZuletztOeffnen(const QString& datei);
+    void Abgelegt(const QString& datei);
+    void AenderungPlanen();
+    std::string konfigVerz() const;
 
   public:
     // Controls, named as the program has always named them.
@@ -153,11 +190,11 @@ class Hauptfenster : public QMainWindow {
                   *rgMittelwert = nullptr, *rgDefault = nullptr, *rgAnzeige = nullptr;
     QPushButton *BtnTsDat = nullptr, *BtnTsShade = nullptr, *BtnTsAna = nullptr, *btGo2 = nullptr,
                 *BitBtn1 = nullptr, *BitBtn2 = nullptr, *Button1 = nullptr, *bMore2 = nullptr,
-                *Button2 = nullptr;
+                *Button2 = nullptr, *lResize = nullptr;
     QLabel *lDat2 = nullptr, *lKlein = nullptr, *lDek0 = nullptr, *lKoordAufUnter = nullptr,
            *lmaxErrAbs = nullptr, *Label4 = nullptr, *lOptimier = nullptr, *lAufUnter = nullptr,
            *lbSchatt = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label7 = nullptr,
-           *Panel3 = nullptr, *Panel4 = nullptr, *lResize = nullptr;
+           *Panel3 = nullptr, *Panel4 = nullptr;
     QFrame *pSplit = nullptr, *pErrGraph = nullptr, *pFehler = nullptr, *pAbout = nullptr,
            *pGeduld = nullptr, *panResize = nullptr;
     QPlainTextEdit* mSplit = nullptr;
@@ -174,6 +211,9 @@ class Hauptfenster : public QMainWindow {
           *PopupSkio = nullptr;
     QAction *Deutsch2 = nullptr, *Englisch2 = nullptr, *Startkonfiguration1 = nullptr,
             *Datenladen1 = nullptr, *Datenspeichern1 = nullptr;
+    // Added beside the configuration commands.
+    QAction *Neu1 = nullptr, *SpeichernUnter1 = nullptr;
+    QMenu* Zuletzt1 = nullptr;
 
   private:
     Startwahl wahl_;
@@ -190,7 +230,6 @@ class Hauptfenster : public QMainWindow {
     QMap<QObject*, Feld> felder_;
     std::unique_ptr<QTranslator> qtDeutsch_;
     bool qtDeutschGeladen_ = false;
-    std::string startVerz_;
     bool aktiviert_ = false;
     bool imFeldExit_ = false;
     bool bereitFuerResize_ = false;
@@ -198,6 +237,9 @@ class Hauptfenster : public QMainWindow {
     int panelBewegungen_ = 0;
     bool grosseSchrift_ = false;
     bool breiterSchirm_ = true;
+    Aenderungen aenderungen_;
+    Einstellungen einstellungen_;
+    bool pruefungGeplant_ = false;
 };
 
 } // namespace skiora::app

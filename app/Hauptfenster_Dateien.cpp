@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QTabWidget>
+#include <filesystem>
 
 namespace skiora::app {
 
@@ -36,28 +37,41 @@ void Hauptfenster::Datenspeichern1Click(bool startKonfig) {
         StartkonfigurationSpeichern();
         return;
     }
+    Speichern();
+}
+
+// The save dialog, in `ordner` with the name `vorschlag`; empty when cancelled.
+QString Hauptfenster::SpeicherDialog(const QString& ordner, const QString& vorschlag) {
     const int s = uhr.sprache.Sprache;
-    QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::GrafikDatei)), Q(startVerz_));
+    QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::GrafikDatei)), ordner);
     dialog.setObjectName("SaveDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(Filter(lang::TextTabelle1(s, 29)));
     dialog.setDefaultSuffix("ini");
-    dialog.selectFile("myDial");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    KonfigurationSpeichern(dialog.selectedFiles().first());
+    dialog.selectFile(vorschlag);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
 }
 
 bool Hauptfenster::KonfigurationSpeichern(const QString& datei) {
-    return config::KonfigurationSpeichern(uhr, datei.toStdString());
+    const bool ok = config::KonfigurationSpeichern(uhr, datei.toStdString());
+    if (ok) Gemerkt(datei);
+    return ok;
 }
 
 void Hauptfenster::StartkonfigurationSpeichern() {
-    config::StartKonfigurationSpeichern(uhr, wahl_.progVerz);
+    // Installed, the start configuration lives in a folder that may not
+    // exist yet; a failure to make it shows as the save's own message.
+    std::error_code ec;
+    std::filesystem::create_directories(konfigVerz(), ec);
+    config::StartKonfigurationSpeichern(uhr, konfigVerz());
 }
 
 void Hauptfenster::Datenladen1Click() {
+    if (!AenderungenKlaeren()) return;
     const int s = uhr.sprache.Sprache;
-    QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::Laden)), Q(startVerz_));
+    QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::Laden)),
+                       einstellungen_.ordner(Einstellungen::Konfiguration));
     dialog.setObjectName("OpenDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -84,6 +98,7 @@ bool Hauptfenster::KonfigurationLaden(const QString& datei) {
     config::NachLadenRechnen(uhr); // redraws
     Spiegeln();
     QApplication::restoreOverrideCursor();
+    Gemerkt(datei);
     return true;
 }
 
@@ -100,15 +115,15 @@ void Hauptfenster::Tabellespeichern1Click() {
         uhr.Melde(fehler, lang::Titel::Fehler, Symbol::Fehler);
         return;
     }
-    static QString letzterOrdner;
-    QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::Tabelle)), letzterOrdner);
+    QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::Tabelle)),
+                       einstellungen_.ordner(Einstellungen::Tabelle));
     dialog.setObjectName("SaveDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({"Excel-Datei (*.CSV *.csv)", "Textdatei (*.TXT *.txt)"});
     dialog.setDefaultSuffix("csv");
     dialog.selectFile("Tabelle");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    letzterOrdner = dialog.directory().absolutePath();
+    einstellungen_.ordnerMerken(Einstellungen::Tabelle, dialog.selectedFiles().first());
     const int filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
     TabelleSpeichernNach(seite, dialog.selectedFiles().first(), filter < 0 ? 0 : filter);
 }

@@ -6,6 +6,7 @@
 #include "app/Optionsgruppe.h"
 #include "core/Zahlen.h"
 #include "help/HilfeThemen.h"
+#include "lang/KomfortTexte.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -46,6 +47,10 @@ void Grau(QWidget* w, bool grau) {
 
 bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
     const auto typ = e->type();
+    // Whatever the user did may have changed the dial: the title follows.
+    if (typ == QEvent::MouseButtonRelease || typ == QEvent::KeyRelease || typ == QEvent::FocusOut ||
+        typ == QEvent::Wheel)
+        AenderungPlanen();
     // F1 on a control with a topic of its own is not the help menu's F1:
     // taking the override stops the shortcut, and the key press follows.
     if (typ == QEvent::ShortcutOverride) {
@@ -61,7 +66,7 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
         if (w && w->window() == this && GroesseAendern(static_cast<QKeyEvent*>(e))) return true;
     }
     if (felder_.contains(o) || o == MaskEdit1 || o == Panel1 || o == Panel2 || o == StrGridEin ||
-        o == Panel3 || o == Panel4 || o == pAbout || o == panResize || o == lResize ||
+        o == Panel3 || o == Panel4 || o == pAbout || o == panResize ||
         (StrGridEin && o->parent() == StrGridEin->viewport())) {
         if (felder_.contains(o)) {
             auto* feld = static_cast<QLineEdit*>(o);
@@ -109,7 +114,7 @@ bool Hauptfenster::eventFilter(QObject* o, QEvent* e) {
                 f.setItalic(false);
                 l->setFont(f);
             }
-        } else if ((o == panResize || o == lResize) && typ == QEvent::MouseButtonRelease) {
+        } else if (o == panResize && typ == QEvent::MouseButtonRelease) {
             Resize1Click();
         }
     }
@@ -252,6 +257,7 @@ void Hauptfenster::Spiegeln() {
     if (auto* hinweis = tsShade->findChild<QLabel*>("Label1")) hinweis->setVisible(!schatten);
     TabellenAktualisieren();
     pGeduld->hide();
+    TitelAktualisieren();
 }
 
 void Hauptfenster::ParameterAnzeigen() {
@@ -338,7 +344,8 @@ void Hauptfenster::StrGrid8bDblClick() {
 }
 
 void Hauptfenster::About1Click() {
-    Label7->setText(windowTitle());
+    // The program's caption, not the title with the file name before it.
+    Label7->setText(lang::komfort::ProgrammTitel);
     pAbout->adjustSize();
     pAbout->move((centralWidget()->width() - pAbout->width()) / 2,
                  (centralWidget()->height() - pAbout->height()) / 3);
@@ -352,7 +359,7 @@ void Hauptfenster::bHiOKClick(bool hilfe) {
 }
 
 void Hauptfenster::Panel4Click(QLabel* link) {
-    const QUrl ziel = link == Panel4 ? QUrl(link->text()) : QUrl("mailto:" + link->text());
+    const QUrl ziel(link->property("ziel").toString());
     if (!QDesktopServices::openUrl(ziel)) uhr.MeldeNr(48, lang::Titel::Fehler, Symbol::Warnung);
 }
 

@@ -5,7 +5,11 @@
 #include "app/Gittermodell.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
+#include "app/MittagDialog.h"
 #include "app/Optionsgruppe.h"
+#include "app/ReichweiteDialog.h"
+#include "lang/MittagTexte.h"
+#include "lang/ReichweiteTexte.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +33,14 @@ QAction* Eintrag(QMenu* menue, const char* name, QKeySequence kuerzel = {}) {
     auto* a = menue->addAction(QString());
     a->setObjectName(name);
     if (!kuerzel.isEmpty()) a->setShortcut(kuerzel);
+    return a;
+}
+
+// An entry with its own pair of texts, outside the numbered menu texts.
+QAction* EigenerEintrag(QMenu* menue, const char* name, const lang::Zweisprachig& texte) {
+    auto* a = Eintrag(menue, name);
+    a->setProperty("textDe", QString::fromUtf8(texte.de));
+    a->setProperty("textEn", QString::fromUtf8(texte.en));
     return a;
 }
 
@@ -58,6 +70,9 @@ void Hauptfenster::erstelleMenues() {
     Datenspeichern1 = Eintrag(Optionen1, "Datenspeichern1");
     Startkonfiguration1 = Eintrag(Optionen1, "Startkonfiguration1");
     Datenladen1 = Eintrag(Optionen1, "Datenladen1");
+    Optionen1->addSeparator();
+    auto* mittag = EigenerEintrag(Optionen1, "Mittagstabelle1", lang::MittagMenue);
+    auto* reichweite = EigenerEintrag(Optionen1, "Schattenreichweite1", lang::ReichweiteMenue);
     Optionen1->addSeparator();
     Sprache2 = Optionen1->addMenu(QString());
     Sprache2->setObjectName("Sprache2");
@@ -114,6 +129,9 @@ void Hauptfenster::erstelleMenues() {
     connect(Englisch2, &QAction::triggered, this, [this] { Deutsch1Click(false); });
     connect(hilfe, &QAction::triggered, this, [this] { bHiOKClick(true); });
     connect(about, &QAction::triggered, this, [this] { About1Click(); });
+    connect(mittag, &QAction::triggered, this, [this] { DialogZeigen<MittagDialog>(uhr, this); });
+    connect(reichweite, &QAction::triggered, this,
+            [this] { DialogZeigen<ReichweiteDialog>(uhr, this); });
 }
 
 void Hauptfenster::verbinden() {

@@ -1,6 +1,7 @@
 // The two input panels at the bottom and the overlay panels.
 #include "app/Hauptfenster.h"
 #include "app/Optionsgruppe.h"
+#include "lang/KomfortTexte.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -218,22 +219,23 @@ void Hauptfenster::erstelleUeberlagerungen() {
     Label7->setFont(fett);
     a->addWidget(Label7, 0, 0, 1, 2);
     a->addWidget(neuesLabel("Label8", 124), 1, 0, 1, 2);
-    a->addWidget(neuesLabel("Label10", 120), 2, 0, 1, 2);
-    auto* macher = neuesLabel("Label9");
-    macher->setText("Skiora — analemmatic sundials");
-    a->addWidget(macher, 3, 0, 1, 2);
-    auto* mail = neuesLabel("Label11");
-    mail->setText("email: ");
-    a->addWidget(mail, 4, 0);
+    // "For the newest version goto:" has no address to lead to; the panel
+    // names the project and its licence instead (texts: KomfortTexteSetzen).
+    auto* neueste = neuesLabel("Label10", 120);
+    neueste->hide();
+    a->addWidget(neueste, 2, 0, 1, 2);
+    a->addWidget(neuesLabel("Label9"), 3, 0, 1, 2);
+    a->addWidget(neuesLabel("Label11"), 4, 0);
     Panel3 = neuesLabel("Panel3");
-    Panel3->setText("skiora@example.org");
-    a->addWidget(Panel3, 4, 1);
-    auto* heim = neuesLabel("Label15");
-    heim->setText("Homepage : ");
-    a->addWidget(heim, 5, 0);
+    Panel3->setProperty("ziel", QString(lang::komfort::LizenzAdresse));
+    Panel3->setToolTip(lang::komfort::LizenzAdresse);
+    a->addWidget(Panel3, 4, 1, Qt::AlignLeft);
+    a->setColumnStretch(1, 1); // the licence right after its caption
+    auto* frei = neuesLabel("lFrei");
+    frei->setWordWrap(false);
+    a->addWidget(frei, 5, 0, 1, 2);
     Panel4 = neuesLabel("Panel4");
-    Panel4->setText("https://skiora.example.org");
-    a->addWidget(Panel4, 5, 1);
+    Panel4->hide();
     for (QLabel* l : {Panel3, Panel4}) {
         l->setStyleSheet("color: #0000c0;");
         l->setCursor(Qt::PointingHandCursor);
@@ -261,11 +263,15 @@ void Hauptfenster::erstelleUeberlagerungen() {
     // The notice after a change of the window's size.
     panResize = Tafel("panResize", centralWidget());
     panResize->setAutoFillBackground(true);
-    panResize->setStyleSheet("#panResize { background: #008080; } #lResize { color: white; }");
+    panResize->setStyleSheet("#panResize { background: #008080; } "
+                             "#lResize { color: white; background: transparent; border: none; }");
     auto* rz = new QVBoxLayout(panResize);
-    lResize = neuesLabel("lResize");
-    lResize->setText(" Click here to &RESIZE ");
-    lResize->setTextFormat(Qt::PlainText);
+    // A flat button: the R is underlined and Alt+R resets, as a click does.
+    lResize = new QPushButton(" Click here to &RESIZE ", panResize);
+    lResize->setObjectName("lResize");
+    lResize->setFlat(true);
+    lResize->setCursor(Qt::PointingHandCursor);
+    connect(lResize, &QPushButton::clicked, this, &Hauptfenster::Resize1Click);
     rz->addWidget(lResize);
     panResize->adjustSize();
     panResize->hide();

@@ -1,6 +1,7 @@
 // The five result pages and their controls.
 #include "app/Bildflaeche.h"
 #include "app/ExportPanel.h"
+#include "app/FertigungDialog.h"
 #include "app/Gittermodell.h"
 #include "app/Hauptfenster.h"
 #include "app/Optionsgruppe.h"
@@ -111,21 +112,25 @@ QWidget* Hauptfenster::erstelleGrafikSeite() {
         ToolBar1->addWidget(k);
         return k;
     };
-    tbMinus = knopf("tbMinus", "Zoom &out", "Zoom out");
+    // Every mnemonic of the page is unique: the menu bar has D, F, H and O,
+    // Alt+X quits, the input panels have M, N and W, the resize notice R.
+    // "Down" keeps none (no letter of it is free); Alt+cursor down pans.
+    tbMinus = knopf("tbMinus", "&Zoom out", "Zoom out");
     tbPlus = knopf("tbPlus", "Zoom &in", "Zoom in");
     ToolBar1->addSeparator();
     tbLeft = knopf("tbLeft", "&Left", "Image left (or <ALT>+<Cursor Left>)");
-    tbRight = knopf("tbRight", "&Right", "Image right (or <ALT>+<Cursor Right>)");
+    tbRight = knopf("tbRight", "Ri&ght", "Image right (or <ALT>+<Cursor Right>)");
     tbUp = knopf("tbUp", "&Up", "Image up (or <ALT>+<Cursor Up>)");
-    tbDown = knopf("tbDown", "&Down", "Image down (or <ALT>+<Cursor Down>)");
+    tbDown = knopf("tbDown", "Down", "Image down (or <ALT>+<Cursor Down>)");
     ToolBar1->addSeparator();
     tbReset = knopf("tbReset", "Re&set", "Reset");
     ToolBar1->addSeparator();
     tbPrint = knopf("tbPrint", "&Print Dial", "Print displayed dial");
     ToolButton1 = knopf("ToolButton1", "Prin&t Lists", "Print all tables");
     ToolBar1->addSeparator();
-    tbHpg = knopf("tbHpg", "Save &hpg... ", "");
-    tbDXF = knopf("tbDXF", "Save d&xf...", "");
+    tbHpg = knopf("tbHpg", "S&ave hpg... ", "");
+    tbDXF = knopf("tbDXF", "Sa&ve dxf...", "");
+    ToolBar1->addWidget(ErstelleFertigungsKnopf(uhr, ToolBar1));
     zeile->addWidget(ToolBar1, 0, Qt::AlignTop);
 
     Image1 = new Bildflaeche(

@@ -1,8 +1,10 @@
 // Texts of the controls and menus in the current language, and the switch.
+#include "app/FertigungDialog.h"
 #include "app/Gittermodell.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
 #include "app/Optionsgruppe.h"
+#include "core/Sprachwechsel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,6 +45,8 @@ void Hauptfenster::TexteSetzen() {
     }
     for (const auto& [o, tag] : getaggt)
         TexteSetzenFuer(o, tag);
+    FertigungTexteSetzen(this);
+    KomfortTexteSetzen();
 }
 
 void Hauptfenster::TexteSetzenFuer(QObject* o, int tag) {
@@ -104,9 +108,15 @@ void Hauptfenster::Menein() {
     Deutsch2->setChecked(deutsch);
     Englisch2->setChecked(!deutsch);
     size_t naechster = 0;
-    // Depth first in menu order; separators take no text.
+    // Depth first in menu order; separators take no text, and entries that
+    // carry their own pair of texts take theirs.
     std::function<void(QAction*)> geh = [&](QAction* a) {
         if (a->isSeparator()) return;
+        if (const QVariant eigener = a->property(deutsch ? "textDe" : "textEn");
+            eigener.isValid()) {
+            a->setText(eigener.toString());
+            return;
+        }
         if (naechster < texte.size()) a->setText(Q(texte[naechster++]));
         if (QMenu* m = a->menu())
             for (QAction* u : m->actions())
@@ -126,6 +136,9 @@ void Hauptfenster::Deutsch1Click(bool deutsch) {
     TexteSetzen();
     std::string hilfeDatei;
     hilfe_->Waehlen(wahl_.progVerz, deutsch, hilfeDatei);
+    // Tables, captions and the picture follow at once, not at the next calculation.
+    InNeuerSprache(uhr);
+    Spiegeln();
 }
 
 // Qt's own words (dialog buttons, context menus) in the chosen language.

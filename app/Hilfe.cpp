@@ -1,5 +1,6 @@
 #include "app/Hilfe.h"
 
+#include "core/Verzeichnisse.h"
 #include "help/HilfeDatei.h"
 
 #include <QFileInfo>
@@ -10,7 +11,8 @@ Hilfe::Hilfe(Melder& melder, const help::HilfeSystem::Start& start) : system_(me
 
 bool Hilfe::Waehlen(const std::string& progVerz, bool deutsch, std::string& dateiname) {
     Schliessen();
-    dateiname = help::HilfeDateiPfad(progVerz, deutsch);
+    // Beside the program in a build tree, in share/skiora/ when installed.
+    dateiname = help::HilfeDateiPfad(verz::DatenVerz(progVerz), deutsch);
     // The hook comes whether or not the file is there: the viewer then says
     // so itself when a topic is asked for.
     haken_ = std::make_unique<help::HilfeHaken>(system_, dateiname);

@@ -4,11 +4,13 @@
 #include "app/Bildflaeche.h"
 #include "app/Hauptfenster.h"
 #include "config/Konfiguration.h"
+#include "core/Verzeichnisse.h"
 #include "draw/qt/Bilder.h"
 #include "report/qt/Druck.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QLocale>
 #include <QTimer>
 #include <cstdio>
@@ -37,14 +39,21 @@ int StarteFenster(int argc, char** argv, const cli::Befehlszeile& bz) {
     Anwendung app(argc, argv);
     QApplication::setApplicationName("Skiora ");
     QApplication::setApplicationVersion("1.6c"); // the help's diagnostic log names it
+    // The desktop shows the window with the installed entry's name and icon;
+    // the title names the program already, so the platform adds nothing.
+    QGuiApplication::setApplicationDisplayName("Skiora");
+    QGuiApplication::setDesktopFileName("org.skiora.Skiora");
+    QApplication::setWindowIcon(QIcon(":/skiora/org.skiora.Skiora.svg"));
     // Numbers are read and written with "." whatever the desktop's settings.
     QLocale::setDefault(QLocale::c());
 
     Startwahl wahl;
     wahl.progVerz = ProgrammVerzeichnis();
+    wahl.konfigVerz = verz::StartKonfigVerz(wahl.progVerz);
     wahl.konfig = bz.konfig;
     if (bz.sprache) wahl.deutsch = *bz.sprache == "de";
     Hauptfenster fenster(wahl);
+    if (bz.hoehen) fenster.uhr.reichweite.Hoehen = *bz.hoehen; // before the first calculation
     // SKIORA_STARTZEIT=1 prints the time to the first picture of the
     // calculated dial on screen, and ends.
     if (std::getenv("SKIORA_STARTZEIT")) {

@@ -33,5 +33,8 @@ void Verschiebe(Sonnenuhr& uhr, int richtungX, int richtungY) {
 void Ziehe(Sonnenuhr& uhr, int dx, int dy) {
     draw::Ziehen(uhr, dx, dy);
 }
+void ZoomUm(Sonnenuhr& uhr, bool ein, int x, int y) {
+    draw::ZoomUm(uhr, ein ? draw::ZoomKnopf::Plus : draw::ZoomKnopf::Minus, x, y);
+}
 
 } // namespace skiora::app

@@ -24,5 +24,7 @@ void AnsichtZuruecksetzen(Sonnenuhr& uhr);
 void Verschiebe(Sonnenuhr& uhr, int richtungX, int richtungY);
 // The dial follows a drag of the picture by exactly (dx, dy) pixels.
 void Ziehe(Sonnenuhr& uhr, int dx, int dy);
+// One zoom step in or out about the picture point (x, y): the mouse wheel.
+void ZoomUm(Sonnenuhr& uhr, bool ein, int x, int y);
 
 } // namespace skiora::app

@@ -17,6 +17,10 @@ int main(int argc, char** argv) {
         std::cerr << "skiora: " << pe.fehler << "\n" << skiora::cli::Gebrauch();
         return 2;
     }
+    if (pe.bz->hilfe) {
+        std::cout << skiora::cli::Gebrauch();
+        return 0;
+    }
     if (pe.bz->hatAusgabe()) {
         // No display is needed for files; fonts still come from fontconfig.
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);

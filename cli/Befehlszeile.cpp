@@ -1,5 +1,6 @@
 #include "Befehlszeile.h"
 
+#include "Schritte.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
 
@@ -10,7 +11,7 @@ namespace skiora::cli {
 
 bool Befehlszeile::hatAusgabe() const {
     return hilfe || !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf ||
-           listsPdf || hpgl || dxf;
+           listsPdf || hpgl || dxf || svgMm || dxfMm || noonTable || reachTable;
 }
 
 std::string Gebrauch() {
@@ -22,6 +23,13 @@ std::string Gebrauch() {
            "  --print-pdf FILE      the dial on A4 landscape\n"
            "  --lists-pdf FILE      all result lists\n"
            "  --hpgl FILE [--dxf FILE] [--scaled AXIS]\n"
+           "  --svg-mm FILE, --dxf-mm FILE   the dial at true size (1:1) for cutting and CAD\n"
+           "  --point-diameter D    hour points at true size (default 20 mm, 0.75 in)\n"
+           "  --font-size H         text height at true size (default 20 mm, 0.75 in)\n"
+           "  --units metric|imperial   millimetres and metres, or inches and feet\n"
+           "  --noon-table FILE     true solar noon on every day of the year\n"
+           "  --reach-table FILE    whether the readers' shadows reach the hour points\n"
+           "  --heights H1,H2,...   heights of the readers, 1 to 4 of 0.5..2.5 m (1.2,1.8)\n"
            "  --help                this text\n"
            "Without output options the window opens.\n";
 }
@@ -59,7 +67,9 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             return !ziel.empty();
         };
         std::string w;
-        if (a == "--help" || a == "-h") {
+        if (std::string f; SonnenOption(args, i, bz, f)) {
+            if (!f.empty()) return fehler(f);
+        } else if (a == "--help" || a == "-h") {
             bz.hilfe = true;
         } else if (a == "--lang") {
             if (!wert(w) || (w != "de" && w != "en")) return fehler("--lang takes de or en");
@@ -107,6 +117,18 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
                 return fehler("--view takes ZOOM,DX,DY with ZOOM > 0 and DX, DY within "
                               "-10000000..10000000");
             bz.ansicht = std::array<double, 3>{z[0], z[1], z[2]};
+        } else if (a == "--svg-mm" || a == "--dxf-mm") {
+            if (!wert(w)) return fehler(a + " takes FILE");
+            (a == "--svg-mm" ? bz.svgMm : bz.dxfMm) = w;
+        } else if (a == "--units") {
+            if (!wert(w) || (w != "metric" && w != "imperial"))
+                return fehler("--units takes metric or imperial");
+            bz.imperial = w == "imperial";
+        } else if (a == "--point-diameter" || a == "--font-size") {
+            auto z = wert(w) ? LiesZahl(w) : std::nullopt;
+            if (!z || !(*z > 0) || !std::isfinite(*z))
+                return fehler(a + " takes a positive number");
+            (a == "--point-diameter" ? bz.punktDurchmesser : bz.schriftHoehe) = *z;
         } else if (a == "--scaled") {
             auto z = wert(w) ? LiesZahl(w) : std::nullopt;
             if (!z || !WertImBereich(Feld::EddxfAchs, *z))

@@ -20,8 +20,20 @@ struct Befehlszeile {
     std::optional<std::string> printPdf, listsPdf;
     std::optional<std::string> hpgl, dxf;
     std::optional<double> scaled;
+    // --units metric|imperial: lengths of the true-size outputs in millimetres
+    // and metres, or in inches and feet.
+    bool imperial = false;
+    // --svg-mm / --dxf-mm: the dial at 1:1 for cutting and CAD.
+    std::optional<std::string> svgMm, dxfMm;
+    // --point-diameter / --font-size, in millimetres (inches with imperial
+    // units); checked positive.
+    std::optional<double> punktDurchmesser, schriftHoehe;
     bool debug = false; // "/debug" or "-debug": help diagnostics
     bool hilfe = false; // --help: print the usage and stop
+
+    // Sonnentabellen.cpp: --noon-table, --reach-table, --heights.
+    std::optional<std::string> noonTable, reachTable;
+    std::optional<std::vector<double>> hoehen;
 
     // True when the program should run without a window.
     bool hatAusgabe() const;

@@ -2,6 +2,7 @@
 
 #include "config/Konfiguration.h"
 #include "core/Sonnenuhr.h"
+#include "core/Verzeichnisse.h"
 
 namespace skiora::cli {
 
@@ -17,7 +18,10 @@ bool SchrittKonfigLaden(Sonnenuhr& uhr, const Befehlszeile& bz, const std::strin
         ok = config::KonfigurationLaden(uhr, *bz.konfig, config::LeseAbsender::Datenladen1,
                                         sprachwahl);
     } else {
-        ok = config::StartKonfigurationLesen(uhr, config::ProgVerz(programmPfad), sprachwahl).ok;
+        // The same start configuration as the window's: beside the program,
+        // or in the user's folder when installed.
+        const std::string verz = verz::StartKonfigVerz(config::ProgVerz(programmPfad));
+        ok = config::StartKonfigurationLesen(uhr, verz, sprachwahl).ok;
     }
     // As at start-up: the language line decides unless --lang did.
     uhr.sprache.Waehle(bz.sprache ? *bz.sprache == "de" : uhr.sprache.SpracheDeutsch);

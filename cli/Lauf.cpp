@@ -3,6 +3,7 @@
 #include "Schritte.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
+#include "draw/Zeichnung.h"
 
 #include <iostream>
 
@@ -44,6 +45,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     // A configuration not read whole leaves no dial to write: no output at
     // all rather than files of another dial under the requested names.
     if (!SchrittKonfigLaden(uhr, bz, programmPfad)) return 1;
+    SchrittLeser(uhr, bz);
     SchrittRechnen(uhr, bz);
     // A refused calculation (status 11, 12, 21) was reported; the outputs are
     // still written as the window would show them, but the run failed.
@@ -53,10 +55,20 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
         uhr.ansicht.DeltaX = Naechste((*bz.ansicht)[1]);
         uhr.ansicht.DeltaY = Naechste((*bz.ansicht)[2]);
     }
+    // The plot converts the pan through the width of the screen picture: the
+    // picture of --size, narrowed as the window narrows it.
+    const auto [breite, hoehe] =
+        bz.groesse.value_or(std::pair{draw::StandardBildBreite, draw::StandardBildHoehe});
+    if (breite > 0 && hoehe > 0) {
+        uhr.rahmen.SchirmBildBreite = draw::SchmaleBreite(breite, hoehe);
+        uhr.rahmen.SchirmBildHoehe = hoehe;
+    }
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
+    ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
     ok = SchrittPlot(uhr, bz) && ok;
+    ok = SchrittSonnentabellen(uhr, bz) && ok;
     if (qt) {
         for (const auto* ausgabe : {&qt->bilder, &qt->drucke}) {
             if (!*ausgabe) continue;

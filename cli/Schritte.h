@@ -5,6 +5,7 @@
 #include "Befehlszeile.h"
 
 #include <string>
+#include <vector>
 
 namespace skiora {
 class Sonnenuhr;
@@ -20,7 +21,19 @@ void SchrittRechnen(Sonnenuhr& uhr, const Befehlszeile& bz);
 bool SchrittKonfigSpeichern(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --table NAME FILE ... (Tabellen.cpp).
 bool SchrittTabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
+// --svg-mm / --dxf-mm with --units, --point-diameter, --font-size (Fertigung.cpp).
+bool SchrittFertigung(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --hpgl / --dxf / --scaled (Plot.cpp).
 bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz);
+
+// --noon-table, --reach-table and --heights (Sonnentabellen.cpp): takes the
+// option at args[i] (moving i past its value) and returns true when it was
+// one of them; `fehler` then names a usage error.
+bool SonnenOption(const std::vector<std::string>& args, std::size_t& i, Befehlszeile& bz,
+                  std::string& fehler);
+// The readers' heights, before the calculation.
+void SchrittLeser(Sonnenuhr& uhr, const Befehlszeile& bz);
+// Writes the noon table and the shadow reach table.
+bool SchrittSonnentabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
 
 } // namespace skiora::cli

@@ -55,7 +55,11 @@ bool KonfigurationLaden(Sonnenuhr& uhr, const std::string& pfad, LeseAbsender ab
     if (sprachwahl == Sprachwahl::AusDatei && zeilen.size() >= 21)
         uhr.sprache.Waehle(zeilen[20] == "Deutsch");
     if (KonfigurationLesen(uhr, absender, zeilen).status != LeseStatus::Gelesen) return false;
+    NachLadenAbgleichen(uhr);
+    return true;
+}
 
+void NachLadenAbgleichen(Sonnenuhr& uhr) {
     // What copying the parameters into the controls decides on the document.
     uhr.Modusumschaltung();
     uhr.anz.Label4Tag = uhr.p.Mittelwert + 19;
@@ -66,7 +70,6 @@ bool KonfigurationLaden(Sonnenuhr& uhr, const std::string& pfad, LeseAbsender ab
         uhr.p.Arten < 2 && (std::fabs(uhr.p.Incl) <= 0.01 || std::fabs(uhr.p.GnomInc) <= 0.01);
     uhr.anz.pSplitSichtbar = uhr.p.Arten == 2;
     uhr.ansicht = Ansicht{};
-    return true;
 }
 
 void NachLadenRechnen(Sonnenuhr& uhr) {

@@ -126,6 +126,10 @@ enum class Sprachwahl { Behalten, AusDatei };
 bool KonfigurationLaden(Sonnenuhr& uhr, const std::string& pfad,
                         LeseAbsender absender = LeseAbsender::Datenladen1,
                         Sprachwahl sprachwahl = Sprachwahl::Behalten);
+// What the load command decides on the document beyond the lines, before the
+// controls are filled: the mode switch, derived values, panels, and the view
+// back to the whole dial. Also for a dial put in place otherwise (New).
+void NachLadenAbgleichen(Sonnenuhr& uhr);
 // The load command's last step: the result tables of the loaded dial.
 void NachLadenRechnen(Sonnenuhr& uhr);
 

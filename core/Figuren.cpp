@@ -8,6 +8,12 @@
 
 namespace skiora {
 
+bool MussVerweigern(const Sonnenuhr& uhr) {
+    const auto& p = uhr.p;
+    return std::abs(std::sin((p.GnomWinkel - p.Incl) * Rad)) < std::sin(8 * Rad) ||
+           (p.Arten == 2 && std::abs(p.Breit - p.GnomInc) < 25);
+}
+
 double ExtraDeklination(const Sonnenuhr& uhr) {
     const auto& p = uhr.p;
     const int N = TagNr(p.Jahr, uhr.opt.ExtraMonat, uhr.opt.ExtraTag);

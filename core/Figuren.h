@@ -9,6 +9,11 @@ namespace skiora {
 
 class Sonnenuhr;
 
+// Whether the construction cannot be drawn: the gnomon too close to the
+// plane, or a split dial whose gnomon inclination lies within 25 degrees of
+// the latitude. The picture and the true-size model refuse alike.
+bool MussVerweigern(const Sonnenuhr& uhr);
+
 // The Sun's declination at noon of the extra date, in degrees.
 double ExtraDeklination(const Sonnenuhr& uhr);
 

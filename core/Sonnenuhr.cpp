@@ -5,6 +5,7 @@
 
 #include "Sonne.h"
 #include "Zahlen.h"
+#include "lang/StundenTexte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -111,17 +112,52 @@ double GnomNeigung(double gnomWinkel) {
     return neigung;
 }
 
+namespace {
+
+// What the document holds for a field (the year is read as an integer apart).
+double Gespeichert(const Sonnenuhr& u, Feld feld) {
+    switch (feld) {
+    case Feld::eBreit:
+        return u.p.Breit;
+    case Feld::eLang:
+        return u.p.Lang;
+    case Feld::eZone:
+        return u.p.Zone;
+    case Feld::eIncl:
+        return u.p.Incl;
+    case Feld::eGnomInc:
+        return u.p.GnomInc;
+    case Feld::eHoehe:
+        return u.p.Hoehe;
+    case Feld::eHalb:
+        return u.p.Halb;
+    case Feld::eRiseSet:
+        return u.p.RiseSet;
+    case Feld::ejahr:
+        return u.p.Jahr;
+    case Feld::EddxfAchs:
+        return u.opt.DxfAchse;
+    }
+    return 0;
+}
+
+} // namespace
+
 FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
     FeldErgebnis erg{true, text};
 
-    // Reading as a real number; an emptied field counts as 0.
-    double v = 0;
     bool leer = false;
     auto zahl = LiesZahl(text, &leer);
-    bool fehler = false;
+    // An emptied field keeps its value and shows it again; nothing changed,
+    // so nothing is recalculated.
     if (leer) {
-        if (feld != Feld::ejahr) erg.text = ZahlText(7, 2, v);
-    } else if (!zahl || !std::isfinite(*zahl)) {
+        erg.text =
+            feld == Feld::ejahr ? std::to_string(p.Jahr) : ZahlText(7, 2, Gespeichert(*this, feld));
+        return erg;
+    }
+    double v = 0;
+    bool fehler = false;
+    if (!zahl || !std::isfinite(*zahl)) {
         MeldeNr(4, lang::Titel::Problem, Symbol::Warnung);
         fehler = true;
     } else {
@@ -173,10 +209,8 @@ FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
             p.Halb = v;
             break;
         case Feld::ejahr: {
-            auto jahr = LiesGanzzahl(text, &leer);
-            if (leer) {
-                erg.text = std::to_string(p.Jahr);
-            } else if (!jahr || *jahr < 1700 || *jahr > 2100) {
+            auto jahr = LiesGanzzahl(text);
+            if (!jahr || *jahr < 1700 || *jahr > 2100) {
                 MeldeNr(9, lang::Titel::Problem, Symbol::Warnung, "",
                         "=" + text + lang::Meldung(sprache.Sprache, 13) + " [1700..2100] !");
                 erg.gueltig = false;
@@ -194,39 +228,13 @@ FeldErgebnis Sonnenuhr::eBreitExit(Feld feld, const std::string& text) {
         }
     }
     if (!erg.gueltig) {
-        switch (feld) {
-        case Feld::eBreit:
-            erg.text = ZahlText(7, 2, p.Breit);
-            break;
-        case Feld::eLang:
-            erg.text = ZahlText(7, 2, p.Lang);
-            break;
-        case Feld::eZone:
-            erg.text = ZahlText(7, 2, p.Zone);
-            break;
-        case Feld::eIncl:
-            erg.text = ZahlText(7, 2, p.Incl);
-            break;
-        case Feld::eGnomInc:
-            erg.text = ZahlText(7, 2, p.GnomInc);
-            break;
-        case Feld::eHoehe:
-            erg.text = ZahlText(7, 2, p.Hoehe);
-            break;
-        case Feld::eHalb:
-            erg.text = ZahlText(7, 2, p.Halb);
-            break;
-        case Feld::eRiseSet:
-            erg.text = ZahlText(7, 2, p.RiseSet);
-            break;
         // The year field shows an integer: "2002.00" would not read back as a year.
-        case Feld::ejahr:
+        if (feld == Feld::ejahr)
             erg.text = std::to_string(p.Jahr);
-            break;
-        case Feld::EddxfAchs:
+        else if (feld == Feld::EddxfAchs)
             erg.text = ZahlText(4, 2, opt.DxfAchse);
-            break;
-        }
+        else
+            erg.text = ZahlText(7, 2, Gespeichert(*this, feld));
     }
 
     anz.lDek0 = ZahlText(7, 2, p.RiseSet);
@@ -268,7 +276,8 @@ FeldErgebnis Sonnenuhr::MaskEdit1Exit(const std::string& text) {
 // --- options ---------------------------------------------------------------
 
 bool Sonnenuhr::StundenBereichErlaubt(int von, int bis, int lph) const {
-    if (lph < 1 || lph > 6) return false;
+    // A range that ends before it begins has no hour marks and no shadow path.
+    if (lph < 1 || lph > 6 || von > bis) return false;
     // The hour marks need (bis - von) * lph + 1 points, the shadow path
     // (bis - von) * L + 1 with L >= lph; both arrays hold 126.
     long long punkte = static_cast<long long>(bis - von) * SchattenProStunde(lph) + 1;
@@ -277,6 +286,11 @@ bool Sonnenuhr::StundenBereichErlaubt(int von, int bis, int lph) const {
 
 bool Sonnenuhr::StundenBereichPruefen(int von, int bis, int lph) {
     if (StundenBereichErlaubt(von, bis, lph)) return true;
+    if (von > bis) {
+        Melde(lang::StundenFolgeFalsch(sprache.Sprache, von, bis), lang::Titel::Problem,
+              Symbol::Warnung);
+        return false;
+    }
     long long punkte = static_cast<long long>(bis - von) * SchattenProStunde(lph) + 1;
     std::string n = std::to_string(punkte);
     Melde(sprache.SpracheDeutsch

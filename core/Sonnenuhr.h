@@ -6,6 +6,7 @@
 // its logic here as an operation that takes the control's text or state.
 #include "Gitter.h"
 #include "Melder.h"
+#include "Reichweite.h"
 #include "lang/Texte.h"
 
 #include <array>
@@ -37,6 +38,8 @@ struct DialParams {
     std::uint8_t Mittelwert = 1;
     std::uint8_t Zonenzeit = 0;
     std::int32_t Jahr = 2002;
+
+    bool operator==(const DialParams&) const = default;
 };
 
 // Option state beside the parameters.
@@ -57,6 +60,8 @@ struct Optionen {
     bool SplitModus = false;
     double DxfAchse = 0;
     bool Bereit = false;
+
+    bool operator==(const Optionen&) const = default;
 };
 
 struct tSkioraPoint {
@@ -195,6 +200,7 @@ class Sonnenuhr {
     Anzeige anz;
     lang::Sprachzustand sprache;
     Ortsangaben ort;
+    Schattenreichweite reichweite; // the readers' heights and whether their shadows reach
     double SinGI = 1;
     double Klein = 0;
     int Status = 0; // of the last calculation: 0, 11, 12 or 21

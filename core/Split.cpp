@@ -92,6 +92,10 @@ void SplitTabellen(Sonnenuhr& uhr, const DatumsFeld& vor, const DatumsFeld& nach
     DatumsGitter(t.StrGrid8, nach, 73, true, false, sprache);
     summe[1] = FehlerTabelle(t.StrGrid8, 12, uhr.opt.FehlBis, nach, 73, anzahl, uhr);
     DatumsGitter(t.StrGridDat, nach, 73, false, true, sprache);
+    // The afternoon table holds the right-hand positions: it takes the date
+    // table's headings of those columns.
+    t.StrGrid8.Setze(1, 0, t.StrGridDat.Zelle(7, 0));
+    t.StrGrid8.Setze(2, 0, t.StrGridDat.Zelle(8, 0));
 
     for (int i = 0; i < 2; ++i) {
         uhr.erg.MaxFehler[i] = summe[i].maxAbs;

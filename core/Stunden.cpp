@@ -77,6 +77,8 @@ void Sonnenuhr::StundenTabelle() {
         erg.AufUntergangX = 0;
         anz.lKoordAufUnter = "";
     }
+    // Every calculation renews the date marks before the hour points.
+    ReichweiteBerechnen(*this);
 }
 
 } // namespace skiora

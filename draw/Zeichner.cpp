@@ -58,7 +58,22 @@ void Zeichner::Ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
                 static_cast<int>(y2));
 }
 
+void Zeichner::TextRahmen(std::int64_t links, std::int64_t oben, std::int64_t rechts,
+                          std::int64_t unten) {
+    textRahmen_ = true;
+    links_ = links;
+    oben_ = oben;
+    rechts_ = rechts;
+    unten_ = unten;
+}
+
 void Zeichner::TextOut(std::int64_t x, std::int64_t y, const std::string& text) {
+    if (textRahmen_) {
+        const std::int64_t w = lw_.TextWidth(text), h = lw_.TextHeight(text);
+        if (x + w <= links_ || x >= rechts_ || y + h <= oben_ || y >= unten_) return;
+        x = std::clamp(x, links_, std::max(links_, rechts_ - w));
+        y = std::clamp(y, oben_, std::max(oben_, unten_ - h));
+    }
     if (!Innen(x) || !Innen(y)) return;
     lw_.TextOut(static_cast<int>(x), static_cast<int>(y), text);
 }

@@ -28,12 +28,17 @@ class Zeichner {
     void Ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
     void Kreis(std::int64_t x, std::int64_t y, int r) { Ellipse(x - r, y - r, x + r, y + r); }
     void TextOut(std::int64_t x, std::int64_t y, const std::string& text);
+    // From now on every text appears whole inside this box: one that crosses
+    // its edge is moved in, one wholly outside is left out.
+    void TextRahmen(std::int64_t links, std::int64_t oben, std::int64_t rechts, std::int64_t unten);
     int TextWidth(const std::string& t) { return lw_.TextWidth(t); }
     int TextHeight(const std::string& t) { return lw_.TextHeight(t); }
 
   private:
     Leinwand& lw_;
     std::int64_t x_ = 0, y_ = 0;
+    bool textRahmen_ = false;
+    std::int64_t links_ = 0, oben_ = 0, rechts_ = 0, unten_ = 0;
 };
 
 } // namespace skiora::draw

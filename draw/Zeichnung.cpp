@@ -5,6 +5,7 @@
 
 #include "FehlerGrafik.h"
 #include "ZeichenLauf.h"
+#include "core/Figuren.h"
 #include "lang/Texte.h"
 
 #include <algorithm>
@@ -15,6 +16,10 @@ namespace skiora::draw {
 
 Pos Abbilden(std::int64_t centreX, std::int64_t centreY, double massstab, double x, double y) {
     return {centreX + Naechste(x * massstab), centreY - Naechste(y * massstab)};
+}
+
+int SchmaleBreite(int breite, int hoehe) {
+    return breite > 1.65 * hoehe ? Naechste(1.65 * hoehe) : breite;
 }
 
 double SinGIGeklemmt(double GnomWinkel, double Incl) {
@@ -60,12 +65,6 @@ MassstabWerte MassstabBerechnen(double Halb, double GnomWinkel, double Breit, do
     return m;
 }
 
-bool MussVerweigern(const Sonnenuhr& uhr) {
-    const double s = SinGIGeklemmt(uhr.p.GnomWinkel, uhr.p.Incl);
-    return std::abs(s) < std::sin(8 * Rad) ||
-           (uhr.p.Arten == 2 && std::abs(uhr.p.Breit - uhr.p.GnomInc) < 25);
-}
-
 namespace {
 
 void Verweigern(Sonnenuhr& uhr, Leinwand* bild, int breite, int hoehe) {
@@ -97,17 +96,22 @@ void AchsenZeichnen(ZeichenLauf& l, bool links, std::int64_t cx, std::int64_t cy
     const double zoom = l.u.ansicht.Zoom;
     const double M = l.M(), Schritt = l.w.m.Schritt;
     l.w.Strich = L;
+    // The frame of the picture: on paper it is offset on the page.
+    const std::int64_t x0 = r.RandX, x1 = r.RandX + r.BildBreite;
+    const std::int64_t y0 = r.RandY, y1 = r.RandY + r.BildHoehe;
     if (!l.split) {
-        z.MoveTo(5, cy);
-        z.LineTo(r.BildBreite - 5, cy);
+        z.MoveTo(x0 + 5, cy);
+        z.LineTo(x1 - 5, cy);
     } else if (links) {
-        z.MoveTo(5, cy);
+        z.MoveTo(x0 + 5, cy);
         z.LineTo(cx + Naechste(3 * L * zoom), cy);
         z.MoveTo(cx + Naechste(6 * L * zoom), cy);
-        z.LineTo(r.BildBreite - 5, cy);
+        z.LineTo(x1 - 5, cy);
     }
-    z.MoveTo(cx, 5);
-    z.LineTo(cx, r.BildHoehe - 5);
+    z.MoveTo(cx, y0 + 5);
+    z.LineTo(cx, y1 - 5);
+    // On paper a number stands only beside a tick inside the frame.
+    const auto sichtbar = [&](std::int64_t x) { return l.schirm || (x >= x0 && x <= x1); };
 
     lw.SchriftHoehe(l.schirm ? 12 : 25);
     const int w = z.TextWidth("1.");
@@ -127,8 +131,8 @@ void AchsenZeichnen(ZeichenLauf& l, bool links, std::int64_t cx, std::int64_t cy
         if (!l.schirm) Strich *= 3;
         l.w.Strich = Strich;
         if (gross && i > 0) {
-            if (links_) z.TextOut(cx - w - d, cy - 3 * Strich, t);
-            if (rechts) z.TextOut(cx - w + d, cy - 3 * Strich, t);
+            if (links_ && sichtbar(cx - d)) z.TextOut(cx - w - d, cy - 3 * Strich, t);
+            if (rechts && sichtbar(cx + d)) z.TextOut(cx - w + d, cy - 3 * Strich, t);
         }
         if (links_) {
             z.MoveTo(cx - d, cy);
@@ -140,7 +144,7 @@ void AchsenZeichnen(ZeichenLauf& l, bool links, std::int64_t cx, std::int64_t cy
         }
         const bool ueberMax = i * Schritt > l.w.m.DatumMax;
         const double oben = cy - h - weg;
-        if (5 < oben && oben < r.BildHoehe - 5) {
+        if (y0 + 5 < oben && oben < y1 - 5) {
             if (links_ && gross && i > 0) {
                 const std::int64_t x = ueberMax ? cx + (3 * Strich) / 2
                                                 : cx + Naechste(k / 4.0 * Rad * l.u.p.Halb * M);
@@ -150,7 +154,7 @@ void AchsenZeichnen(ZeichenLauf& l, bool links, std::int64_t cx, std::int64_t cy
             z.LineTo(cx + Strich, cy - d);
         }
         const double unten = cy - h + weg;
-        if (5 < unten && unten < r.BildHoehe - 5) {
+        if (y0 + 5 < unten && unten < y1 - 5) {
             z.MoveTo(cx, cy + d);
             z.LineTo(cx + Strich, cy + d);
             if (links_ && gross && i > 0) {
@@ -162,9 +166,9 @@ void AchsenZeichnen(ZeichenLauf& l, bool links, std::int64_t cx, std::int64_t cy
     }
     const int S = l.w.Strich;
     lw.SchriftFarbe(farben::Rot);
-    z.TextOut(S, cy + S, "W");
-    z.TextOut(r.BildBreite - 3 * S, cy + S, lang::TextTabelle2(l.sprache(), 29));
-    z.TextOut(cx - 3 * S, S, "N");
+    z.TextOut(x0 + S, cy + S, "W");
+    z.TextOut(x1 - 3 * S, cy + S, lang::TextTabelle2(l.sprache(), 29));
+    z.TextOut(cx - 3 * S, y0 + S, "N");
     lw.SchriftFarbe(farben::Schwarz);
 }
 
@@ -270,6 +274,21 @@ void StundenPunkteZeichnen(ZeichenLauf& l) {
     }
 }
 
+// Readers whose shadow falls short of hour points: said in the top left
+// corner, where the picture has room.
+void ReichweiteWarnen(ZeichenLauf& l) {
+    Leinwand& lw = l.lw();
+    const Schrift vorher = lw.schrift;
+    lw.SchriftFett(true);
+    lw.SchriftFarbe(farben::Rot);
+    std::int64_t y = l.u.rahmen.RandY + 6;
+    for (const std::string& zeile : ReichweiteWarnZeilen(l.u.reichweite, l.sprache())) {
+        l.z.TextOut(l.u.rahmen.RandX + 8, y, zeile);
+        y += l.z.TextHeight(zeile) + 2;
+    }
+    lw.schrift = vorher;
+}
+
 } // namespace
 
 ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild fehlerBild,
@@ -281,7 +300,7 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
     int B = std::max(ziel.Breite, 0), H = std::max(ziel.Hoehe, 0);
     std::int64_t panX, panY;
     if (schirm) {
-        if (B > 1.65 * H) B = Naechste(1.65 * H);
+        B = SchmaleBreite(B, H);
         r.RandX = r.RandY = 0;
         r.SchirmBildBreite = B;
         r.SchirmBildHoehe = H;
@@ -351,6 +370,8 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
     lw.PinselFarbe(farben::Weiss);
     lw.PinselStil(PinselArt::Voll);
     z.Rectangle(r.RandX, r.RandY, r.RandX + B - 1, r.RandY + H - 1);
+    // On paper the legend band covers the lowest V units of the dial area.
+    if (!schirm) z.TextRahmen(r.RandX + 3, r.RandY + 3, r.RandX + B - 3, r.RandY + H - l.V - 3);
 
     if (std::abs(l.w.m.DatumMax) > std::abs(0.96 * uhr.Klein)) {
         l.w.gewarnt = true;
@@ -359,9 +380,13 @@ ZeichenWerte ZeichneUhr(Sonnenuhr& uhr, Leinwand& lw, const Ziel& ziel, Bild feh
         lw.SchriftFett(true);
         lw.SchriftFarbe(farben::Rot);
         const std::string t = lang::TextTabelle2(l.sprache(), 27);
-        z.TextOut(B - 20 - z.TextWidth(t), H - 20, t);
+        // On paper it stands above the legend band and a line above the signature.
+        const std::int64_t y = schirm ? H - 20 : r.RandY + H - l.V - 20 - z.TextHeight(t);
+        z.TextOut(r.RandX + B - 20 - z.TextWidth(t), y, t);
         lw.SchriftFarbe(farben::Schwarz);
     }
+
+    if (schirm) ReichweiteWarnen(l);
 
     if (l.split) {
         AchsenZeichnen(l, true, l.LeftX, r.PlotCentreY);

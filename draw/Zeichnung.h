@@ -10,6 +10,13 @@ namespace skiora::draw {
 
 enum class Modus { Schirm, Papier };
 
+// The screen picture of the command line when --size is not given.
+inline constexpr int StandardBildBreite = 1000;
+inline constexpr int StandardBildHoehe = 606;
+
+// The width the layout pass leaves a picture: at most 1.65 times its height.
+int SchmaleBreite(int breite, int hoehe);
+
 // Where the dial goes.
 struct Ziel {
     Modus modus = Modus::Schirm;
@@ -48,10 +55,6 @@ MassstabWerte MassstabBerechnen(double Halb, double GnomWinkel, double Breit, do
 
 // SinGI as the drawing uses it, kept away from zero.
 double SinGIGeklemmt(double GnomWinkel, double Incl);
-
-// Whether the dial cannot be drawn: the gnomon too close to the plane, or a
-// split dial whose gnomon inclination lies within 25 degrees of the latitude.
-bool MussVerweigern(const Sonnenuhr& uhr);
 
 struct ZeichenWerte {
     MassstabWerte m; // Massstab with Zoom

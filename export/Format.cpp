@@ -33,6 +33,16 @@ std::string Fest(int breite, int dezimalen, double wert) {
     return Rechts(OhneNegativeNull(std::string(puffer, ende)), breite);
 }
 
+std::string Knapp(int dezimalen, double wert) {
+    std::string t = Fest(0, dezimalen, wert);
+    if (t.find('.') != std::string::npos) {
+        while (t.back() == '0')
+            t.pop_back();
+        if (t.back() == '.') t.pop_back();
+    }
+    return OhneNegativeNull(t);
+}
+
 std::string Exponent(int breite, double wert) {
     if (!std::isfinite(wert)) wert = 0;
     char puffer[64];

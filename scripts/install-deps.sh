@@ -8,6 +8,8 @@ PKGS=(
   libqt6svg6 qt6-qpa-plugins libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   hp2xx python3-ezdxf poppler-utils xvfb xauth
+  # regenerates the noon reference values (tests/core/mittag_referenz.py)
+  python3-erfa
   fonts-liberation2 fonts-dejavu-core
   libdxflib-dev libgeonames-dev
   librsvg2-bin libxml2-utils
@@ -23,7 +25,13 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "install-deps: missing ${missing[*]}; run this script as root, or install sudo" >&2
+    exit 1
+  fi
+  SUDO="sudo"
+fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

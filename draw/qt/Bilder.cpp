@@ -18,8 +18,7 @@
 namespace skiora::draw {
 
 QSize SchmalesBild(QSize g) {
-    if (g.width() > 1.65 * g.height()) g.setWidth(Naechste(1.65 * g.height()));
-    return g;
+    return {SchmaleBreite(g.width(), g.height()), g.height()};
 }
 
 void ZeichneAufBild(Sonnenuhr& uhr, QPainter& painter, QSize groesse) {

@@ -3,6 +3,7 @@
 // command line (--png, --svg, --error-png, --size, --view).
 #include "cli/Befehlszeile.h"
 #include "core/Sonnenuhr.h"
+#include "draw/Zeichnung.h"
 
 #include <QSize>
 
@@ -15,10 +16,6 @@ namespace skiora::draw {
 // The screen size of ImError on a screen at least 1000 pixels wide.
 inline constexpr int FehlerBildBreite = 400;
 inline constexpr int FehlerBildHoehe = 290;
-// --png without --size.
-inline constexpr int StandardBildBreite = 1000;
-inline constexpr int StandardBildHoehe = 606;
-
 // The picture width the layout pass allows: at most 1.65 times the height.
 QSize SchmalesBild(QSize groesse);
 

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace skiora::app::test {
@@ -107,6 +108,37 @@ TEST_F(Ansicht, ResetNachGroessenaenderung) {
     QTest::mouseClick(hinweis, Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_FALSE(hinweis->isVisible());
     EXPECT_DOUBLE_EQ(fenster->uhr.ansicht.Zoom, 1.0);
+}
+
+// The wheel zooms in the buttons' steps about the pointer: the dial point
+// under it stays where it is (to the pixel the pan is kept in). Ctrl+0
+// brings the whole dial back.
+TEST_F(Ansicht, RadZoomtUmDenZeigerUndStrgNullSetztZurueck) {
+    Bildflaeche* bild = fenster->bild();
+    const auto& r = fenster->uhr.rahmen;
+    const QPoint zeiger(bild->width() / 4, bild->height() / 3);
+    auto rad = [&](int achtel, double zoom) {
+        // The dial point under the pointer, in the dial's own length unit.
+        const double x = (zeiger.x() - r.PlotCentreX) / r.Massstab;
+        const double y = (r.PlotCentreY - zeiger.y()) / r.Massstab;
+        QWheelEvent e(QPointF(zeiger), QPointF(bild->mapToGlobal(zeiger)), QPoint(),
+                      QPoint(0, achtel), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(bild, &e);
+        EXPECT_NEAR(fenster->uhr.ansicht.Zoom, zoom, 1e-12);
+        EXPECT_NEAR(r.PlotCentreX + x * r.Massstab, zeiger.x(), 1.0);
+        EXPECT_NEAR(r.PlotCentreY - y * r.Massstab, zeiger.y(), 1.0);
+    };
+    rad(120, 1.2);
+    rad(240, 1.2 * 1.2 * 1.2); // two notches at once
+    rad(-120, 1.2 * 1.2);
+    // A touchpad's half notch waits for the other half.
+    rad(60, 1.2 * 1.2);
+    rad(60, 1.2 * 1.2 * 1.2);
+
+    QTest::keyClick(fenster.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(fenster->uhr.ansicht.Zoom, 1.0);
+    EXPECT_EQ(fenster->uhr.ansicht.DeltaX, 0);
+    EXPECT_EQ(fenster->uhr.ansicht.DeltaY, 0);
 }
 
 } // namespace skiora::app::test

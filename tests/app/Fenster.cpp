@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace skiora::app::test {
@@ -12,6 +13,9 @@ void QtStarten() {
     static char name[] = "test_app";
     static char* argv[] = {name, nullptr};
     if (!QApplication::instance()) new Anwendung(argc, argv);
+    // Recent files and folders go to a settings file of the tests' own.
+    QStandardPaths::setTestModeEnabled(true);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
 void FensterTest::SetUp() {
@@ -20,8 +24,19 @@ void FensterTest::SetUp() {
     wahl.startKonfigLesen = false;
     wahl.deutsch = true;
     wahl.progVerz = SKIORA_BINARY_DIR "/"; // where the help files are
+    wahl.konfigVerz = startOrdner.path().toStdString() + "/";
     wahl.melder = &melder;
     fenster = std::make_unique<Hauptfenster>(wahl);
+    // No test may wait for a person: a question or a save dialog nobody
+    // expected fails the test.
+    fenster->fragen = [](const QString& name) {
+        ADD_FAILURE() << "unexpected question about " << name.toStdString();
+        return SpeichernFrage::Antwort::Verwerfen;
+    };
+    fenster->speicherDateiWaehlen = [](const QString&, const QString&) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return QString();
+    };
     fenster->resize(1280, 960);
     fenster->show();
     fenster->activateWindow();

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -29,6 +30,7 @@ class FensterTest : public ::testing::Test {
     std::string letzteMeldung() const;
 
     SammelMelder melder;
+    QTemporaryDir startOrdner; // the start configuration's folder, empty at first
     std::unique_ptr<Hauptfenster> fenster;
 };
 

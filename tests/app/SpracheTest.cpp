@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace skiora::app::test {
@@ -53,6 +54,15 @@ TEST_F(Sprache, StrgEUndStrgDSchaltenAlleTexteUm) {
               QString::fromStdString(lang::TextTabelle1(1, 13)).trimmed());
     EXPECT_EQ(fenster->Close1->title(), "  &Datei  ");
     EXPECT_TRUE(fenster->Deutsch2->isChecked());
+}
+
+// The switch rebuilds tables and picture at once, without repeating messages.
+TEST_F(Sprache, TabellenUndBildFolgenDemUmschaltenSofort) {
+    const int bilder = fenster->bildZeichnungen();
+    QTest::keyClick(fenster.get(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_GT(fenster->bildZeichnungen(), bilder);
+    EXPECT_EQ(finde<QTableView>("StrGridStd")->model()->index(0, 1).data().toString(), "Time");
+    EXPECT_TRUE(melder.eintraege.empty()) << letzteMeldung();
 }
 
 TEST_F(Sprache, Label4ZeigtNachDemUmschaltenSeineRessource) {

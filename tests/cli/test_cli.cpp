@@ -2,6 +2,7 @@
 // distances option, usage errors and an output that cannot be written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -167,14 +168,12 @@ TEST(Befehlszeile, AConfigurationNotReadWholeWritesNothing) {
     std::string komma = Lies(d / "gut.ini");
     komma.replace(komma.find("47.250000"), 9, "52,5");
     Schreibe(d / "c.ini", komma);
-    Schreibe(d / "leer.ini", "");
     Schreibe(d / "gross.ini", Lies(d / "gut.ini") + std::string(100 * 1024, 'x'));
+    // A faulty line, and a file refused before reading (the reasons of the
+    // others are tested in tests/config).
     const std::pair<std::string, std::string> faelle[] = {
         {(d / "c.ini").string(), "Error during File Input!\nZeile 2: 52,5\n"},
-        {(d / "leer.ini").string(), "ist leer"},
-        {(d / "gross.ini").string(), "64 KiB"},
-        {(d / "fehlt.ini").string(), "gibt es nicht"},
-        {"/dev/zero", "/dev/zero"}};
+        {(d / "gross.ini").string(), "64 KiB"}};
     for (const auto& [konfig, text] : faelle) {
         SCOPED_TRACE(konfig);
         // Saving over the faulty file itself must not put defaults there.
@@ -185,7 +184,7 @@ TEST(Befehlszeile, AConfigurationNotReadWholeWritesNothing) {
         EXPECT_NE(l.fehler.find(text), std::string::npos) << l.fehler;
         EXPECT_EQ(Lies(d / "c.ini"), komma);
         EXPECT_FALSE(fs::exists(d / "h.csv") || fs::exists(d / "p.png"));
-        EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 4);
+        EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 3);
     }
 }
 
@@ -198,4 +197,38 @@ TEST(Befehlszeile, AnEndlessConfigurationIsRefusedWithinBoundedMemory) {
     const long endlos = SpitzenSpeicher({"/dev/zero", "--table", "hours", h.string()}, status);
     EXPECT_EQ(status, 1);
     EXPECT_LT(endlos - normal, 20 * 1024) << normal << " KiB, then " << endlos << " KiB";
+}
+
+TEST(Befehlszeile, NoonTableReachTableAndTheReadersHeights) {
+    const fs::path d = Verzeichnis() / "sonne";
+    fs::create_directories(d);
+    Lauf l = Starte("--lang en --noon-table '" + (d / "noon.csv").string() + "' --reach-table '" +
+                    (d / "reach.csv").string() + "' --heights 1.5,2");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    const std::string mittag = Lies(d / "noon.csv");
+    EXPECT_EQ(ErsteZeile(mittag), "\"True solar noon 2002\";");
+    EXPECT_NE(mittag.find("\r\n\"Date\";\"Equation of time\";\"True noon (zone time)\";\r\n"
+                          "\"01.Jan\";\" -3:32\";\"12:25:10\";\r\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(mittag.begin(), mittag.end(), '\n'), 8 + 366);
+    const std::string reichweite = Lies(d / "reach.csv");
+    EXPECT_EQ(ErsteZeile(reichweite), "\"Shadow reach (1.50 m, 2.00 m)\";");
+    EXPECT_NE(reichweite.find("\r\n\"Height (m)\";\"Marks in daylight\";\"too short\";\"Share\";"
+                              "\"largest semi-major axis (m)\";\r\n\"1.50\";"),
+              std::string::npos);
+
+    const std::string x = " --reach-table '" + (d / "x.csv").string() + "'";
+    for (const std::string falsch :
+         {"--heights 3" + x, "--heights 1.2,,1.8" + x, "--heights abc" + x,
+          "--heights 1,1,1,1,1" + x, x + " --heights", x + " --noon-table"}) {
+        Lauf f = Starte(falsch);
+        EXPECT_EQ(f.status, 2) << falsch;
+        EXPECT_NE(f.fehler.find("usage: skiora"), std::string::npos) << falsch;
+    }
+    EXPECT_FALSE(fs::exists(d / "x.csv"));
+
+    const fs::path fehlt = d / "fehlt" / "noon.csv";
+    Lauf f = Starte("--noon-table '" + fehlt.string() + "'");
+    EXPECT_EQ(f.status, 1);
+    EXPECT_NE(f.fehler.find(fehlt.string()), std::string::npos) << f.fehler;
 }

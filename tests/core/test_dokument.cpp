@@ -52,9 +52,16 @@ TEST_F(Dokument, FieldsRefuseWriteBackAndNudge) {
     EXPECT_EQ(Abgewiesen(Feld::EddxfAchs, "2"), ""); // the panel offers [2,...,20]
     EXPECT_EQ(Abgewiesen(Feld::EddxfAchs, "20.01"), "2.00");
     texte();
-    // An emptied field counts as 0 and shows it; the equator and the poles are
-    // nudged, whichever field is checked.
-    EXPECT_EQ(uhr.eBreitExit(Feld::eBreit, "").text, "   0.00");
+    // An emptied field keeps its value and shows it again; nothing is recalculated.
+    const DialParams vorher = uhr.p;
+    const int bilderVorher = bilder;
+    EXPECT_EQ(uhr.eBreitExit(Feld::eBreit, " ").text, "  47.25");
+    EXPECT_EQ(uhr.eBreitExit(Feld::eGnomInc, "").text, "   0.00");
+    EXPECT_EQ(uhr.eBreitExit(Feld::EddxfAchs, "").text, "   2.00");
+    EXPECT_TRUE(uhr.p == vorher);
+    EXPECT_EQ(bilder, bilderVorher);
+    // The equator and the poles are nudged, whichever field is checked.
+    uhr.eBreitExit(Feld::eBreit, "0");
     EXPECT_EQ(uhr.p.Breit, 0.005);
     uhr.eBreitExit(Feld::eLang, "90");
     EXPECT_EQ(uhr.p.Lang, 89.9999999);
@@ -86,9 +93,8 @@ TEST_F(Dokument, ImpossibleGnomonStopsTheDriverAndKeepsTheTables) {
 
 TEST_F(Dokument, YearLeapDayAndExtraDate) {
     EXPECT_EQ(Abgewiesen(Feld::ejahr, "1650"), "2002");
-    // A year is whole; an emptied field keeps it.
+    // A year is whole.
     EXPECT_EQ(Abgewiesen(Feld::ejahr, "2003.5"), "2002");
-    EXPECT_EQ(uhr.eBreitExit(Feld::ejahr, "").text, "2002");
 
     // 29 February follows the full Gregorian rule.
     uhr.eBreitExit(Feld::ejahr, "2004");
@@ -124,6 +130,12 @@ TEST_F(Dokument, HourRangesBeyondTheArraysAreRefused) {
     uhr.btGoClick();
     EXPECT_NE(texte().at(0).find("127"), std::string::npos);
     EXPECT_EQ(uhr.tab.StrGridStd, vorher.StrGridStd);
+
+    // A range that ends before it begins would lose every hour mark.
+    EXPECT_FALSE(uhr.StundenBereichPruefen(20, 5, 2));
+    EXPECT_EQ(texte(),
+              Texte{"Die erste Stunde der Stundenmarken (20) liegt nach der letzten (5)!"});
+    EXPECT_TRUE(uhr.StundenBereichPruefen(12, 12, 2));
 }
 
 TEST_F(Dokument, OptionHandlersAndRepaints) {

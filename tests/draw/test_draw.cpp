@@ -343,3 +343,29 @@ TEST(Aufgangskonstruktion, KreisErsatzlinieAbgeschaltetesKaestchenRadienMeldungE
     ASSERT_EQ(m.eintraege.size(), 1u);
     EXPECT_EQ(m.eintraege[0].text.rfind("Radien verschieden: ", 0), 0u);
 }
+
+TEST(Schattenreichweite, WarnungObenLinksNurWennEinSchattenZuKurzIst) {
+    auto u = Uhr(); // 2.75 m at 47.25 degrees: short summer noon shadows
+    AufzeichnungsLeinwand lw;
+    Zeichne(*u, lw);
+    // A caption and one line per height, one under the other.
+    const auto zeilen = ReichweiteWarnZeilen(u->reichweite, 1);
+    ASSERT_EQ(zeilen.size(), 3u);
+    int y = 0;
+    for (const std::string& t : zeilen) {
+        const Operation* w = lw.FindeText(t);
+        ASSERT_NE(w, nullptr) << t;
+        EXPECT_EQ(w->schrift.farbe, farben::Rot);
+        EXPECT_LT(w->x1, 20);
+        EXPECT_GT(w->y1, y);
+        y = w->y1;
+    }
+    EXPECT_LT(y, 80);
+    // A dial of 1 m reached by every reader: no warning.
+    auto klein = Uhr([](Sonnenuhr& s) { s.p.Halb = 1.0; });
+    ASSERT_FALSE(klein->reichweite.zuKurz());
+    AufzeichnungsLeinwand lw2;
+    Zeichne(*klein, lw2);
+    for (const std::string& text : lw2.TextListe())
+        EXPECT_EQ(text.find("zu kurz"), std::string::npos) << text;
+}

@@ -1,6 +1,7 @@
 // The HPGL plot: primitives, headers, layout and figures; real readers (hp2xx
 // renders our plots, ezdxf reads our drawings); the command-line step.
 #include "export/Plot.h"
+#include "cli/Lauf.h"
 #include "cli/Schritte.h"
 #include "core/Sonnenuhr.h"
 #include "export/HpglToDxf.h"
@@ -238,6 +239,23 @@ TEST_F(Leser, CommandLineWritesBothFilesThroughTemporaries) {
     EXPECT_THAT(Lies(*bz.hpgl), StartsWith("IN;VS 1;PA;IW "));
     bz.dxf = (dir / "fehlt" / "uhr.dxf").string(); // a failed write is no success
     EXPECT_FALSE(cli::SchrittPlot(uhr, bz));
+}
+
+// --hpgl with --view plots what the window writes after the same zoom and pan:
+// on the screen picture of --size (1000x606 by default; 2000x1000 narrows to 1650).
+TEST_F(Leser, CommandLinePlotsTheViewOfItsScreenPicture) {
+    for (const auto& [groesse, breite] :
+         {std::pair{std::pair{1000, 606}, 1000}, {{2000, 1000}, 1650}}) {
+        cli::Befehlszeile bz;
+        bz.hpgl = (dir / "ansicht.plt").string();
+        bz.ansicht = std::array{1.5, 30.0, -20.0};
+        if (breite > 1000) bz.groesse = groesse;
+        ASSERT_EQ(cli::Ausfuehren(bz, nullptr, (dir / "skiora").string()), 0);
+        Sonnenuhr fenster;
+        Berechne(fenster);
+        fenster.rahmen.SchirmBildBreite = breite;
+        EXPECT_EQ(Lies(*bz.hpgl), Plot(fenster, 0, 30, -20, 1.5)) << breite;
+    }
 }
 
 } // namespace

@@ -206,5 +206,32 @@ TEST_F(PanelTest, ConfirmRecalculatesWithTheAxisAndWritesTheFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(verz), {}), 2);
 }
 
+// Cancelling the save dialog after confirming an axis, or the panel after an
+// axis was taken, leaves the dial as the panel found it; inputs changed
+// meanwhile stay.
+TEST_F(PanelTest, CancelLeavesTheDialAsThePanelFoundIt) {
+    const Tabellen t = uhr.tab;
+    for (bool dialog : {true, false}) {
+        AchseWaehlen(uhr, pan, false);
+        Verlasse("3");
+        dialog ? Bestaetige("") : pan->Button4->click();
+        EXPECT_DOUBLE_EQ(uhr.p.Halb, 2.75);
+        EXPECT_EQ(uhr.tab.StrGridStd, t.StrGridStd);
+        EXPECT_EQ(eHalb->text(), "2.75");
+    }
+    AchseWaehlen(uhr, pan, false);
+    Verlasse("5");
+    uhr.eBreitExit(Feld::eBreit, "50");
+    pan->Button4->click();
+    Sonnenuhr ref;
+    ref.eBreitExit(Feld::eBreit, "50");
+    EXPECT_EQ(uhr.tab.StrGridStd, ref.tab.StrGridStd); // recalculated with Halb 2.75
+    AchseWaehlen(uhr, pan, false);
+    Verlasse("6");
+    uhr.eBreitExit(Feld::eHalb, "7"); // the user's own half axis stays
+    pan->Button4->click();
+    EXPECT_DOUBLE_EQ(uhr.p.Halb, 7);
+}
+
 } // namespace
 } // namespace skiora::app

@@ -110,5 +110,31 @@ TEST_F(Papier, SchirmverschiebungWirdAnteiligGedrucktVerweigerteUhrLeer) {
     EXPECT_TRUE(lw.ops.empty());
 }
 
+// On paper every label stands whole inside the frame above the legend band:
+// compass letters, axis numbers (3.5 has no tick inside), the warning.
+TEST_F(Papier, JedeBeschriftungGanzImRahmen) {
+    for (const char* fall : {"", "50", "20"}) {
+        uhr.ansicht.DeltaX = *fall == '5' ? 300 : 0;
+        if (*fall == '2') uhr.eBreitExit(Feld::eBreit, "20"); // with the warning
+        Drucke();
+        for (const Operation& o : lw.ops) {
+            if (o.art == OpArt::Rechteck && o.stift.farbe == draw::farben::Weiss && o.x1 == 0)
+                break; // the page finish
+            const int h = o.schrift.hoehe, w = static_cast<int>(o.text.size()) * ((h + 1) / 2);
+            if (o.art == OpArt::Text) {
+                EXPECT_TRUE(o.x1 >= 25 && o.x1 + w <= 2845 && o.y1 >= 1 && o.y1 + h <= 1666)
+                    << fall << " \"" << o.text << "\" " << o.x1 << "/" << o.y1;
+            }
+        }
+        EXPECT_TRUE(lw.FindeText("W") && lw.FindeText("O") && lw.FindeText("N")) << fall;
+    }
+    EXPECT_TRUE(lw.FindeText("Dieser Uhrtyp ist zur ganzjährigen Zeitanzeige ungeeignet!"));
+    uhr.eBreitExit(Feld::eBreit, "47.25");
+    Drucke();
+    const auto t = lw.TextListe();
+    EXPECT_EQ(std::count(t.begin(), t.end(), " 3.00"), 2);
+    EXPECT_EQ(std::count(t.begin(), t.end(), " 3.50"), 0);
+}
+
 } // namespace
 } // namespace skiora::report

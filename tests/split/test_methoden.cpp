@@ -242,6 +242,8 @@ TEST(FehlerTabelle, KoepfeUnbrauchbarKeineLoesungZuKurzUndOhneGueltigeZelle) {
     s.uhr.Abgeleitet();
     f = EinDatum(s.uhr, -23, 0);
     SplitTabellen(s.uhr, f, f);
+    // The afternoon table heads its positions as the date table's right block.
+    EXPECT_EQ(s.uhr.tab.StrGrid8.Zelle(1, 0) + s.uhr.tab.StrGrid8.Zelle(2, 0), " x_right y_right");
     EXPECT_EQ(s.uhr.tab.StrGrid8b.Zelle(5, 1), "???");
     EXPECT_EQ(s.uhr.tab.StrGrid8b.Zelle(6, 1), "");
     EXPECT_EQ(s.uhr.tab.StrMittel.Zelle(1, 2), "???");
