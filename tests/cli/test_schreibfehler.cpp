@@ -22,7 +22,9 @@ namespace {
 const std::vector<std::pair<std::string, std::string>> Ausgaben = {
     {"--table hours", "t.csv"}, {"--png", "u.png"},       {"--svg", "u.svg"},
     {"--error-png", "e.png"},   {"--print-pdf", "d.pdf"}, {"--lists-pdf", "l.pdf"},
-    {"--hpgl", "p.plt"},        {"--dxf", "p.dxf"},       {"--save-config", "c.ini"}};
+    {"--hpgl", "p.plt"},        {"--dxf", "p.dxf"},       {"--save-config", "c.ini"},
+    {"--svg-mm", "m.svg"},      {"--dxf-mm", "m.dxf"},    {"--noon-table", "n.csv"},
+    {"--reach-table", "r.csv"}};
 
 std::string Lies(const fs::path& p) {
     std::ifstream ein(p, std::ios::binary);
