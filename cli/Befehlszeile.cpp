@@ -3,6 +3,7 @@
 #include "Schritte.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
+#include "export/Fertigung.h"
 
 #include <cmath>
 #include <set>
@@ -126,8 +127,7 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             bz.imperial = w == "imperial";
         } else if (a == "--point-diameter" || a == "--font-size") {
             auto z = wert(w) ? LiesZahl(w) : std::nullopt;
-            if (!z || !(*z > 0) || !std::isfinite(*z))
-                return fehler(a + " takes a positive number");
+            if (!z) return fehler(a + " takes a number");
             (a == "--point-diameter" ? bz.punktDurchmesser : bz.schriftHoehe) = *z;
         } else if (a == "--scaled") {
             auto z = wert(w) ? LiesZahl(w) : std::nullopt;
@@ -143,6 +143,14 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             bz.konfig = a;
         }
     }
+    // The sizes in the unit of --units, which may come after them.
+    const auto [min, max] = export_::GroessenBereich(bz.imperial ? export_::Einheit::Zoll
+                                                                 : export_::Einheit::Millimeter);
+    for (const auto& [option, z] : {std::pair{"--point-diameter", bz.punktDurchmesser},
+                                    std::pair{"--font-size", bz.schriftHoehe}})
+        if (z && !(*z >= min && *z <= max))
+            return fehler(std::string(option) + " takes 0.1..1000 (mm), or 0.005..40 (in) " +
+                          "with --units imperial");
     return {bz, ""};
 }
 

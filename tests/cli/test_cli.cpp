@@ -218,9 +218,10 @@ TEST(Befehlszeile, NoonTableReachTableAndTheReadersHeights) {
               std::string::npos);
 
     const std::string x = " --reach-table '" + (d / "x.csv").string() + "'";
-    for (const std::string falsch :
+    for (const std::string& falsch :
          {"--heights 3" + x, "--heights 1.2,,1.8" + x, "--heights abc" + x,
-          "--heights 1,1,1,1,1" + x, x + " --heights", x + " --noon-table"}) {
+          "--heights 1,1,1,1,1" + x, x + " --heights", x + " --noon-table",
+          x + " --noon-table ''"}) {
         Lauf f = Starte(falsch);
         EXPECT_EQ(f.status, 2) << falsch;
         EXPECT_NE(f.fehler.find("usage: skiora"), std::string::npos) << falsch;
