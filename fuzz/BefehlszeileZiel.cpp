@@ -2,7 +2,9 @@
 // The parser must not crash, and what it accepts must be usable as it is:
 // every value in the range the outputs take, every file name non-empty.
 #include "cli/Befehlszeile.h"
+#include "core/Reichweite.h"
 #include "core/Sonnenuhr.h"
+#include "export/Fertigung.h"
 
 #include <cmath>
 #include <cstdint>
@@ -39,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Pruefe(!bz.sprache || *bz.sprache == "de" || *bz.sprache == "en", "--lang");
     for (const auto& [name, datei] : bz.tabellen)
         Pruefe(!name.empty() && !datei.empty(), "--table");
-    for (const auto* datei : {&bz.saveConfig, &bz.png, &bz.svg, &bz.errorPng, &bz.printPdf,
-                              &bz.listsPdf, &bz.hpgl, &bz.dxf})
+    for (const auto* datei :
+         {&bz.saveConfig, &bz.png, &bz.svg, &bz.errorPng, &bz.printPdf, &bz.listsPdf, &bz.hpgl,
+          &bz.dxf, &bz.svgMm, &bz.dxfMm, &bz.noonTable, &bz.reachTable})
         Pruefe(!*datei || !(*datei)->empty(), "an empty file name");
     if (bz.groesse)
         Pruefe(bz.groesse->first >= 50 && bz.groesse->first <= 10000 && bz.groesse->second >= 50 &&
@@ -54,5 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
                "--view pan");
     }
     if (bz.scaled) Pruefe(WertImBereich(Feld::EddxfAchs, *bz.scaled), "--scaled");
+    const auto [min, max] = export_::GroessenBereich(bz.imperial ? export_::Einheit::Zoll
+                                                                 : export_::Einheit::Millimeter);
+    for (const auto& groesse : {bz.punktDurchmesser, bz.schriftHoehe})
+        Pruefe(!groesse || (*groesse >= min && *groesse <= max), "--point-diameter, --font-size");
+    if (bz.hoehen) {
+        Pruefe(!bz.hoehen->empty() && bz.hoehen->size() <= static_cast<std::size_t>(MaxLeser),
+               "--heights count");
+        for (double h : *bz.hoehen)
+            Pruefe(h >= KleinsteLeserhoehe && h <= GroessteLeserhoehe, "--heights");
+    }
     return 0;
 }
