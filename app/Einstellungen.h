@@ -16,6 +16,7 @@ class Einstellungen {
     static constexpr const char* Konfiguration = "konfiguration";
     static constexpr const char* Tabelle = "tabelle";
     static constexpr const char* Plot = "plot";
+    static constexpr const char* Pdf = "pdf";
 
     // pfad: the settings file; empty for the user's own
     // (<configuration folder>/skiora/skiora.conf).

@@ -1,13 +1,17 @@
 // Main menu, popup menu and the wiring of every control to its handler.
+#include "app/AbsteckplanDialog.h"
 #include "app/Bildflaeche.h"
 #include "app/Drucken.h"
 #include "app/ExportPanel.h"
 #include "app/Gittermodell.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
+#include "app/KachelDialog.h"
 #include "app/MittagDialog.h"
 #include "app/Optionsgruppe.h"
 #include "app/ReichweiteDialog.h"
+#include "lang/AbsteckTexte.h"
+#include "lang/KachelTexte.h"
 #include "lang/MittagTexte.h"
 #include "lang/ReichweiteTexte.h"
 
@@ -60,6 +64,9 @@ void Hauptfenster::erstelleMenues() {
     auto* grafik = Eintrag(Close1, "Grafikdrucken1");
     auto* liste = Eintrag(Close1, "Listedrucken1");
     auto* alle = Eintrag(Close1, "AlleListen1");
+    Close1->addSeparator();
+    auto* abstecken = EigenerEintrag(Close1, "Absteckplan1", lang::abstecken::Menue);
+    auto* kacheln = EigenerEintrag(Close1, "Kacheln1", lang::kacheln::Menue);
     Close1->addSeparator();
     auto* ende = Eintrag(Close1, "Schlieen1", QKeySequence(Qt::ALT | Qt::Key_X));
 
@@ -116,6 +123,14 @@ void Hauptfenster::erstelleMenues() {
         connect(a, &QAction::triggered, this, [this] { Listedrucken1Click(uhr, this, false); });
     for (auto* a : {alle, alle2})
         connect(a, &QAction::triggered, this, [this] { Listedrucken1Click(uhr, this, true); });
+    connect(abstecken, &QAction::triggered, this, [this] {
+        AbsteckplanDialog dialog(uhr, this);
+        dialog.exec();
+    });
+    connect(kacheln, &QAction::triggered, this, [this] {
+        KachelDialog dialog(uhr, this);
+        dialog.exec();
+    });
     connect(ende, &QAction::triggered, this, &QWidget::close);
     connect(wechseln, &QAction::triggered, this, [this] { Change1Click(); });
     for (auto* a : {resize, reset})

@@ -7,6 +7,7 @@
 #include "core/Verzeichnisse.h"
 #include "draw/qt/Bilder.h"
 #include "report/qt/Druck.h"
+#include "report/qt/SeitenPdf.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,6 +27,7 @@ cli::QtAusgaben QtAusgabenFuerBefehlszeile() {
     qt.drucke = [](Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
         return report::SchreibeDrucke(uhr, bz, fehler);
     };
+    qt.pdfSeiten = report::SeitenAlsPdf;
     return qt;
 }
 

@@ -12,7 +12,8 @@ namespace skiora::cli {
 
 bool Befehlszeile::hatAusgabe() const {
     return hilfe || !tabellen.empty() || saveConfig || png || svg || errorPng || printPdf ||
-           listsPdf || hpgl || dxf || svgMm || dxfMm || noonTable || reachTable;
+           listsPdf || hpgl || dxf || svgMm || dxfMm || noonTable || reachTable || layoutPdf ||
+           tilesPdf;
 }
 
 std::string Gebrauch() {
@@ -28,6 +29,9 @@ std::string Gebrauch() {
            "  --point-diameter D    hour points at true size (default 20 mm, 0.75 in)\n"
            "  --font-size H         text height at true size (default 20 mm, 0.75 in)\n"
            "  --units metric|imperial   millimetres and metres, or inches and feet\n"
+           "  --layout-pdf FILE     the layout sheet (stake-out steps), A4 portrait\n"
+           "  --tiles-pdf FILE [--scale N] [--paper A4|A3|Letter] [--part dial|dates]\n"
+           "                        the dial at 1:N (default 1:1) on overlapping sheets\n"
            "  --noon-table FILE     true solar noon on every day of the year\n"
            "  --reach-table FILE    whether the readers' shadows reach the hour points\n"
            "  --heights H1,H2,...   heights of the readers, 1 to 4 of 0.5..2.5 m (1.2,1.8)\n"
@@ -134,6 +138,8 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             if (!z || !WertImBereich(Feld::EddxfAchs, *z))
                 return fehler("--scaled takes AXIS, the plot's major half axis, from 2 to 20");
             bz.scaled = *z;
+        } else if (auto seiten = SeitenOption(args, i, bz)) {
+            if (!seiten->empty()) return fehler(*seiten);
         } else if (a == "/debug" || a == "-debug") {
             bz.debug = true;
         } else if (!a.empty() && a[0] == '-' && a.size() > 1) {
@@ -151,6 +157,7 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
         if (z && !(*z >= min && *z <= max))
             return fehler(std::string(option) + " takes 0.1..1000 (mm), or 0.005..40 (in) " +
                           "with --units imperial");
+    if (std::string f = SeitenOptionenPruefen(bz); !f.empty()) return fehler(f);
     return {bz, ""};
 }
 

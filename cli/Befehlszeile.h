@@ -28,8 +28,12 @@ struct Befehlszeile {
     // --point-diameter / --font-size, in millimetres (inches with imperial
     // units); checked positive.
     std::optional<double> punktDurchmesser, schriftHoehe;
-    bool debug = false; // "/debug" or "-debug": help diagnostics
-    bool hilfe = false; // --help: print the usage and stop
+    // The layout sheet and the full-size tiles (SeitenOptionen.cpp).
+    std::optional<std::string> layoutPdf, tilesPdf;
+    std::optional<double> massstab;          // --scale N: 1:N
+    std::optional<std::string> papier, teil; // --paper A4|A3|Letter, --part dial|dates
+    bool debug = false;                      // "/debug" or "-debug": help diagnostics
+    bool hilfe = false;                      // --help: print the usage and stop
 
     // Sonnentabellen.cpp: --noon-table, --reach-table, --heights.
     std::optional<std::string> noonTable, reachTable;
@@ -49,6 +53,13 @@ struct ParseErgebnis {
 
 // Checks every option and its value; what it accepts can be written.
 ParseErgebnis Parse(const std::vector<std::string>& args);
+
+// An option of the layout sheet or the tiles at args[i] (i moves past its
+// value): nothing when args[i] is none of them, else "" or the usage error.
+std::optional<std::string> SeitenOption(const std::vector<std::string>& args, size_t& i,
+                                        Befehlszeile& bz);
+// The tiles' choices without --tiles-pdf: the usage error, or "".
+std::string SeitenOptionenPruefen(const Befehlszeile& bz);
 std::string Gebrauch();
 
 } // namespace skiora::cli

@@ -67,6 +67,8 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
     ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
+    const int seiten = SchrittSeiten(uhr, bz, qt ? qt->pdfSeiten : nullptr); // so are the pages
+    ok = seiten == 0 && ok;
     ok = SchrittPlot(uhr, bz) && ok;
     ok = SchrittSonnentabellen(uhr, bz) && ok;
     if (qt) {
@@ -79,7 +81,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
             }
         }
     }
-    return ok ? 0 : 1;
+    return seiten == 2 ? 2 : (ok ? 0 : 1);
 }
 
 } // namespace skiora::cli

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the command line without a window: load, calculate, write outputs.
 #include "Befehlszeile.h"
+#include "report/SeitenDatei.h"
 
 #include <functional>
 #include <string>
@@ -16,9 +17,13 @@ namespace skiora::cli {
 struct QtAusgaben {
     std::function<bool(Sonnenuhr&, const Befehlszeile&, std::string& fehler)> bilder;
     std::function<bool(Sonnenuhr&, const Befehlszeile&, std::string& fehler)> drucke;
+    // Pages laid out by the plain layers as PDF bytes, with the document's
+    // title; nothing when the PDF writer failed.
+    report::PdfMacher pdfSeiten;
 };
 
-// Exit status: 0 success, 1 an input refused or an output not written.
+// Exit status: 0 success, 1 an input refused or an output not written, 2 a
+// choice the outputs cannot serve (tiles beyond the page limit).
 int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& programmPfad);
 
 } // namespace skiora::cli

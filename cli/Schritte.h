@@ -3,6 +3,7 @@
 // false when it failed (exit status 1); its messages went to the document's
 // Melder ("caption: text" on standard error).
 #include "Befehlszeile.h"
+#include "report/SeitenDatei.h"
 
 #include <string>
 #include <vector>
@@ -25,6 +26,11 @@ bool SchrittTabellen(Sonnenuhr& uhr, const Befehlszeile& bz);
 bool SchrittFertigung(Sonnenuhr& uhr, const Befehlszeile& bz);
 // --hpgl / --dxf / --scaled (Plot.cpp).
 bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz);
+
+using report::PdfMacher;
+// --layout-pdf and --tiles-pdf (Seiten.cpp). Returns 0, 1 (not written) or 2
+// (the tiles would exceed the page limit); `pdf` is the Qt PDF writer.
+int SchrittSeiten(Sonnenuhr& uhr, const Befehlszeile& bz, const PdfMacher& pdf);
 
 // --noon-table, --reach-table and --heights (Sonnentabellen.cpp): takes the
 // option at args[i] (moving i past its value) and returns true when it was

@@ -101,6 +101,12 @@ class Leinwand {
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
 
+    // Nothing is drawn outside the rectangle until the next call of either;
+    // the pages of full-size tiles cut the dial at their edges this way.
+    // A canvas that cannot clip (the recording canvas) draws everything.
+    virtual void Ausschnitt(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) {}
+    virtual void OhneAusschnitt() {}
+
   protected:
     virtual void Linie(int x1, int y1, int x2, int y2) = 0;
 

@@ -105,4 +105,13 @@ int QtLeinwand::TextHeight(const std::string&) {
     return Metrik().height();
 }
 
+void QtLeinwand::Ausschnitt(int x1, int y1, int x2, int y2) {
+    p_.setClipRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                         QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)));
+}
+
+void QtLeinwand::OhneAusschnitt() {
+    p_.setClipping(false);
+}
+
 } // namespace skiora::draw

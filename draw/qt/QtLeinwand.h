@@ -27,6 +27,8 @@ class QtLeinwand : public Leinwand {
     void TextOut(int x, int y, const std::string& text) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
+    void Ausschnitt(int x1, int y1, int x2, int y2) override;
+    void OhneAusschnitt() override;
 
   protected:
     void Linie(int x1, int y1, int x2, int y2) override;

@@ -1,9 +1,11 @@
 // Not a test: writes screenshots of every page in both languages, for a person
 // to look at, and of the help at some topics. Run under xvfb-run:
 // bildschirmfotos OUTDIR WIDTH HEIGHT
+#include "app/AbsteckplanDialog.h"
 #include "app/FertigungDialog.h"
 #include "app/Hauptfenster.h"
 #include "app/Hilfe.h"
+#include "app/KachelDialog.h"
 #include "app/MittagDialog.h"
 #include "app/Optionsgruppe.h"
 #include "app/ReichweiteDialog.h"
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -80,6 +83,19 @@ int main(int argc, char** argv) {
             QTest::qWait(50);
             d->grab().save(ordner + "/" + s + "-fertigung.png");
             d->hide();
+        }
+        {
+            AbsteckplanDialog d(f.uhr, &f);
+            d.show();
+            QTest::qWait(100);
+            d.grab().save(ordner + "/" + s + "-absteckplan.png");
+        }
+        {
+            KachelDialog d(f.uhr, &f);
+            d.massstab->setValue(5);
+            d.show();
+            QTest::qWait(100);
+            d.grab().save(ordner + "/" + s + "-kacheln.png");
         }
 
         // The title as the window system gets it, drawn above the window (an

@@ -49,6 +49,8 @@ TEST_F(Kuerzel, JedeAltTasteGehoertEinemUndWirkt) {
     QTest::keyClick(fenster.get(), Qt::Key_R, Qt::AltModifier); // the resize notice's R
     EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster->panResize->isVisible(); }, 2000));
     EXPECT_DOUBLE_EQ(fenster->uhr.ansicht.Zoom, 1.0);
+    // The dial was changed above: closing asks first, and the answer keeps it open.
+    fenster->fragen = [](const QString&) { return SpeichernFrage::Antwort::Abbrechen; };
     QSignalSpy beenden(fenster->findChild<QAction*>("Schlieen1"), &QAction::triggered);
     QTest::keyClick(fenster.get(), Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(beenden.count(), 1);
