@@ -41,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Pruefe(!bz.sprache || *bz.sprache == "de" || *bz.sprache == "en", "--lang");
     for (const auto& [name, datei] : bz.tabellen)
         Pruefe(!name.empty() && !datei.empty(), "--table");
-    for (const auto* datei :
-         {&bz.saveConfig, &bz.png, &bz.svg, &bz.errorPng, &bz.printPdf, &bz.listsPdf, &bz.hpgl,
-          &bz.dxf, &bz.svgMm, &bz.dxfMm, &bz.noonTable, &bz.reachTable})
+    for (const auto* datei : {&bz.saveConfig, &bz.png, &bz.svg, &bz.errorPng, &bz.printPdf,
+                              &bz.listsPdf, &bz.hpgl, &bz.dxf, &bz.svgMm, &bz.dxfMm, &bz.noonTable,
+                              &bz.reachTable, &bz.layoutPdf, &bz.tilesPdf})
         Pruefe(!*datei || !(*datei)->empty(), "an empty file name");
     if (bz.groesse)
         Pruefe(bz.groesse->first >= 50 && bz.groesse->first <= 10000 && bz.groesse->second >= 50 &&
@@ -61,6 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
                                                                  : export_::Einheit::Millimeter);
     for (const auto& groesse : {bz.punktDurchmesser, bz.schriftHoehe})
         Pruefe(!groesse || (*groesse >= min && *groesse <= max), "--point-diameter, --font-size");
+    if (bz.massstab) Pruefe(*bz.massstab >= 1 && *bz.massstab <= 1000, "--scale");
+    Pruefe((!bz.massstab && !bz.papier && !bz.teil) || bz.tilesPdf, "tiles' options alone");
     if (bz.hoehen) {
         Pruefe(!bz.hoehen->empty() && bz.hoehen->size() <= static_cast<std::size_t>(MaxLeser),
                "--heights count");
