@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang, libFuzzer, AddressSanitizer and UBSan
 # (build-fuzz/) and runs each for a bounded time on a copy of its corpus.
-#   scripts/fuzz.sh               every target, 60 s each
+#   scripts/fuzz.sh               every target, 45 s each
 #   SKIORA_FUZZ_SEKUNDEN=600 scripts/fuzz.sh hpgl_dxf
 # A crash, a leak, a timeout or a sanitizer report fails the run; the input
 # that did it is kept in build-fuzz/funde/ (copy it into fuzz/korpus/NAME/
 # once the fault is mended, so the normal tests replay it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-sekunden=${SKIORA_FUZZ_SEKUNDEN:-60}
+sekunden=${SKIORA_FUZZ_SEKUNDEN:-45}
 if ! command -v clang++ >/dev/null; then
   echo "fuzz: clang++ is not installed (Debian: clang libclang-rt-dev)" >&2
   exit 1
