@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <functional>
+
 namespace skiora::app {
 
 namespace {
@@ -31,8 +33,19 @@ report::Anzeige AngezeigteSeite(QWidget* fenster) {
     }
 }
 
-void Abgebrochen(Sonnenuhr& uhr) {
-    uhr.MeldeNr(42, lang::Titel::Fehler, Symbol::Warnung);
+// Prints on the chosen printer. The dialog's "print to file" makes a PDF,
+// which is painted in memory and written as every file of the program is.
+void Drucke(Sonnenuhr& uhr, QPrinter& drucker,
+            const std::function<bool(QPagedPaintDevice&)>& druck) {
+    const QString datei = drucker.outputFileName();
+    if (drucker.outputFormat() != QPrinter::PdfFormat || datei.isEmpty()) {
+        if (!druck(drucker)) uhr.MeldeNr(42, lang::Titel::Fehler, Symbol::Warnung);
+        return;
+    }
+    std::string fehler;
+    if (!report::PdfSchreiben(uhr, datei.toStdString(), drucker.pageLayout(), drucker.resolution(),
+                              druck, fehler))
+        uhr.Melde(fehler, lang::Titel::Fehler, Symbol::Warnung);
 }
 
 } // namespace
@@ -47,7 +60,9 @@ void Grafikdrucken1Click(Sonnenuhr& uhr, QWidget* fenster) {
     report::Querformat quer(drucker);
     QPrintDialog dialog(&drucker, fenster);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!report::UhrDrucken(uhr, drucker, uhr.rahmen.SchirmBildBreite)) Abgebrochen(uhr);
+    Drucke(uhr, drucker, [&](QPagedPaintDevice& d) {
+        return report::UhrDrucken(uhr, d, uhr.rahmen.SchirmBildBreite);
+    });
 }
 
 void Listedrucken1Click(Sonnenuhr& uhr, QWidget* fenster, bool alleListen) {
@@ -63,9 +78,10 @@ void Listedrucken1Click(Sonnenuhr& uhr, QWidget* fenster, bool alleListen) {
     QPrinter& drucker = ProgrammDrucker();
     QPrintDialog dialog(&drucker, fenster);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!report::ListenDruckenAuf(uhr, drucker, report::Abschnitte(uhr, anzeige, alleListen),
-                                  *kopf))
-        Abgebrochen(uhr);
+    const auto abschnitte = report::Abschnitte(uhr, anzeige, alleListen);
+    Drucke(uhr, drucker, [&](QPagedPaintDevice& d) {
+        return report::ListenDruckenAuf(uhr, d, abschnitte, *kopf);
+    });
 }
 
 void Druckereinrichten1Click(Sonnenuhr&, QWidget* fenster) {

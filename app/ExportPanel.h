@@ -33,9 +33,9 @@ void PanSaveNachRechnung(QWidget* panSave, std::function<void()> spiegeln);
 
 // The export without its dialog: the plot of the current dial (as on the
 // screen, or scaled with DxfAchse) into `datei`, as HPGL or converted to DXF.
-// The plot goes through "skiora.$$$" beside the file, which is removed
-// afterwards; the previous file is replaced only by a complete one. A write
-// failure is reported as `datei` + message 18. True when the file is complete.
+// The plot and the drawing are made in memory, with no intermediate file;
+// the previous file is replaced only by a complete one. A write failure is
+// reported with the file and the reason. True when the file is complete.
 bool ExportSchreiben(Sonnenuhr& uhr, const std::string& datei, bool hpgl, bool alsSchirm);
 
 // A filter list "name|pattern|name|pattern" as Qt's "name (pattern);;...".

@@ -27,8 +27,10 @@ QString Q(const std::string& s) {
 
 // Millimetres with one decimal up to a metre, or inches with three up to 40.
 void Bereich(QDoubleSpinBox* sb, bool zoll) {
+    const auto [min, max] =
+        export_::GroessenBereich(zoll ? export_::Einheit::Zoll : export_::Einheit::Millimeter);
     sb->setDecimals(zoll ? 3 : 1);
-    sb->setRange(zoll ? 0.005 : 0.1, zoll ? 40 : 1000);
+    sb->setRange(min, max);
     sb->setSuffix(zoll ? " in" : " mm");
 }
 

@@ -1,7 +1,9 @@
 #include "Befehlszeile.h"
 
 #include "Schritte.h"
+#include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
+#include "export/Fertigung.h"
 
 #include <cmath>
 #include <set>
@@ -66,10 +68,12 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
     auto fehler = [](std::string t) { return ParseErgebnis{std::nullopt, std::move(t)}; };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        // Every value is checked here, before anything is written: a run
+        // either refuses its command line or writes what it can.
         auto wert = [&](std::string& ziel) -> bool {
             if (i + 1 >= args.size()) return false;
             ziel = args[++i];
-            return true;
+            return !ziel.empty();
         };
         std::string w;
         if (std::string f; SonnenOption(args, i, bz, f)) {
@@ -116,8 +120,11 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             bz.groesse = std::make_pair(static_cast<int>(*bw), static_cast<int>(*bh));
         } else if (a == "--view") {
             std::vector<double> z;
-            if (!wert(w) || !zahlenListe(w, z) || z.size() != 3 || z[0] <= 0)
-                return fehler("--view takes ZOOM,DX,DY with ZOOM > 0");
+            if (!wert(w) || !zahlenListe(w, z) || z.size() != 3 || !(z[0] > 0) ||
+                !(std::fabs(z[1]) <= GroesstesVerschieben) ||
+                !(std::fabs(z[2]) <= GroesstesVerschieben))
+                return fehler("--view takes ZOOM,DX,DY with ZOOM > 0 and DX, DY within "
+                              "-10000000..10000000");
             bz.ansicht = std::array<double, 3>{z[0], z[1], z[2]};
         } else if (a == "--svg-mm" || a == "--dxf-mm") {
             if (!wert(w)) return fehler(a + " takes FILE");
@@ -128,13 +135,12 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             bz.imperial = w == "imperial";
         } else if (a == "--point-diameter" || a == "--font-size") {
             auto z = wert(w) ? LiesZahl(w) : std::nullopt;
-            if (!z || !(*z > 0) || !std::isfinite(*z))
-                return fehler(a + " takes a positive number");
+            if (!z) return fehler(a + " takes a number");
             (a == "--point-diameter" ? bz.punktDurchmesser : bz.schriftHoehe) = *z;
         } else if (a == "--scaled") {
-            if (!wert(w)) return fehler("--scaled takes AXIS");
-            auto z = LiesZahl(w);
-            if (!z) return fehler("--scaled takes a number");
+            auto z = wert(w) ? LiesZahl(w) : std::nullopt;
+            if (!z || !WertImBereich(Feld::EddxfAchs, *z))
+                return fehler("--scaled takes AXIS, the plot's major half axis, from 2 to 20");
             bz.scaled = *z;
         } else if (a == "--place" || a == "--tz") {
             if (!wert(w)) return fehler(a + (a == "--tz" ? " takes ZONE" : " takes NAME"));
@@ -152,6 +158,14 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
             bz.konfig = a;
         }
     }
+    // The sizes in the unit of --units, which may come after them.
+    const auto [min, max] = export_::GroessenBereich(bz.imperial ? export_::Einheit::Zoll
+                                                                 : export_::Einheit::Millimeter);
+    for (const auto& [option, z] : {std::pair{"--point-diameter", bz.punktDurchmesser},
+                                    std::pair{"--font-size", bz.schriftHoehe}})
+        if (z && !(*z >= min && *z <= max))
+            return fehler(std::string(option) + " takes 0.1..1000 (mm), or 0.005..40 (in) " +
+                          "with --units imperial");
     if (std::string f = SeitenOptionenPruefen(bz); !f.empty()) return fehler(f);
     return {bz, ""};
 }

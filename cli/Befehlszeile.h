@@ -46,11 +46,15 @@ struct Befehlszeile {
     bool hatAusgabe() const;
 };
 
+// The largest pan --view accepts, in pixels of the screen picture.
+inline constexpr double GroesstesVerschieben = 1e7;
+
 struct ParseErgebnis {
     std::optional<Befehlszeile> bz;
     std::string fehler; // usage error when bz is empty
 };
 
+// Checks every option and its value; what it accepts can be written.
 ParseErgebnis Parse(const std::vector<std::string>& args);
 
 // An option of the layout sheet or the tiles at args[i] (i moves past its

@@ -69,12 +69,13 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
         uhr.rahmen.SchirmBildBreite = draw::SchmaleBreite(breite, hoehe);
         uhr.rahmen.SchirmBildHoehe = hoehe;
     }
+    // Tiles beyond the page limit refuse the run before any file is written.
+    if (!SeitenPassen(uhr, bz)) return 2;
 
     ok = SchrittKonfigSpeichern(uhr, bz) && ok;
     ok = SchrittTabellen(uhr, bz) && ok;
     ok = SchrittFertigung(uhr, bz) && ok; // before the plot changes the axis
-    const int seiten = SchrittSeiten(uhr, bz, qt ? qt->pdfSeiten : nullptr); // so are the pages
-    ok = seiten == 0 && ok;
+    ok = SchrittSeiten(uhr, bz, qt ? qt->pdfSeiten : nullptr) && ok; // so are the pages
     ok = SchrittPlot(uhr, bz) && ok;
     ok = SchrittSonnentabellen(uhr, bz) && ok;
     if (qt) {
@@ -87,7 +88,7 @@ int Ausfuehren(const Befehlszeile& bz, const QtAusgaben* qt, const std::string& 
             }
         }
     }
-    return seiten == 2 ? 2 : (ok ? 0 : 1);
+    return ok ? 0 : 1;
 }
 
 } // namespace skiora::cli

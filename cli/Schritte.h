@@ -35,9 +35,11 @@ bool SchrittFertigung(Sonnenuhr& uhr, const Befehlszeile& bz);
 bool SchrittPlot(Sonnenuhr& uhr, const Befehlszeile& bz);
 
 using report::PdfMacher;
-// --layout-pdf and --tiles-pdf (Seiten.cpp). Returns 0, 1 (not written) or 2
-// (the tiles would exceed the page limit); `pdf` is the Qt PDF writer.
-int SchrittSeiten(Sonnenuhr& uhr, const Befehlszeile& bz, const PdfMacher& pdf);
+// --layout-pdf and --tiles-pdf (Seiten.cpp); `pdf` is the Qt PDF writer.
+bool SchrittSeiten(Sonnenuhr& uhr, const Befehlszeile& bz, const PdfMacher& pdf);
+// Before anything is written: false, after the message, when the tiles of the
+// calculated dial would exceed the page limit (a usage error, status 2).
+bool SeitenPassen(Sonnenuhr& uhr, const Befehlszeile& bz);
 
 // --noon-table, --reach-table and --heights (Sonnentabellen.cpp): takes the
 // option at args[i] (moving i past its value) and returns true when it was

@@ -11,7 +11,7 @@ std::optional<std::string> SeitenOption(const std::vector<std::string>& args, si
     const bool bekannt = a == "--layout-pdf" || a == "--tiles-pdf" || a == "--scale" ||
                          a == "--paper" || a == "--part";
     if (!bekannt) return std::nullopt;
-    if (i + 1 >= args.size()) {
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
         if (a == "--scale") return "--scale takes N (1 to 1000, the scale 1:N)";
         if (a == "--paper") return "--paper takes A4, A3 or Letter";
         if (a == "--part") return "--part takes dial or dates";

@@ -13,7 +13,7 @@ bool SonnenOption(const std::vector<std::string>& args, std::size_t& i, Befehlsz
                   std::string& fehler) {
     const std::string& a = args[i];
     if (a != "--noon-table" && a != "--reach-table" && a != "--heights") return false;
-    if (i + 1 >= args.size()) {
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
         fehler = a + (a == "--heights" ? " takes H1,H2,..." : " takes FILE");
         return true;
     }

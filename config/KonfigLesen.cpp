@@ -106,6 +106,9 @@ bool ZeileLesen(Einlesung& e, const Sonnenuhr& ausgang, LeseAbsender absender, i
         }
     } else if (k <= 9) {
         auto v = LiesZahl(t);
+        // As the file will hold it when saved, so that it loads again unchanged
+        // (a seventh decimal was kept and then lost on saving).
+        if (v) v = FestWert(*v);
         if (!v || !RealErlaubt(k, *v)) return false;
         double w = *v;
         if (k != 6) {

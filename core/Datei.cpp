@@ -1,5 +1,7 @@
 #include "Datei.h"
 
+#include "lang/DateiTexte.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -14,9 +16,7 @@ namespace skiora::datei {
 
 namespace {
 
-std::string Waehle(int sprache, const char* de, const char* en) {
-    return sprache == 2 ? en : de;
-}
+namespace dt = lang::dateitext;
 
 std::string Ordner(const std::string& pfad) {
     const auto strich = pfad.find_last_of('/');
@@ -96,7 +96,7 @@ bool GleicheDatei(const struct stat& a, const struct stat& b) {
 }
 
 int UeberTempSchreiben(const std::string& ziel, std::string_view inhalt, bool gibtEs,
-                       mode_t alterModus) {
+                       const struct stat& alterModus) {
     // Hidden, unique and unpredictable; long names are cut so the suffix fits.
     std::string name = Name(ziel).substr(0, 200);
     std::string muster = Ordner(ziel) + "/." + name + ".XXXXXX";
@@ -112,7 +112,11 @@ int UeberTempSchreiben(const std::string& ziel, std::string_view inhalt, bool gi
         return fehler;
     };
 
-    const mode_t modus = gibtEs ? (alterModus & 07777) : (0666 & ~Umask());
+    const mode_t modus = gibtEs ? (alterModus.st_mode & 07777) : (0666 & ~Umask());
+    // The replaced file keeps its owner where the system lets us (as root, or
+    // a group we belong to); otherwise it becomes ours, as with any new file.
+    if (gibtEs && ::fchown(fd, alterModus.st_uid, alterModus.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), alterModus.st_gid);
     ::fchmod(fd, modus);
     int fehler = AllesSchreiben(fd, inhalt);
     // Delayed allocation reports a full disk only when the data reach it.
@@ -139,49 +143,47 @@ int UeberTempSchreiben(const std::string& ziel, std::string_view inhalt, bool gi
 } // namespace
 
 std::string FehlerGrund(int nr, int sprache) {
+    auto t = [sprache](const lang::Zweisprachig& z) { return lang::Text(sprache, z); };
     switch (nr) {
     case ENOSPC:
     case EDQUOT:
-        return Waehle(sprache, "kein Platz mehr auf dem Datenträger",
-                      "no space left on the device");
+        return t(dt::KeinPlatz);
     case EFBIG:
-        return Waehle(sprache, "die Datei wird zu groß", "the file would be too large");
+        return t(dt::ZuGross);
     case EACCES:
     case EPERM:
-        return Waehle(sprache, "keine Schreibberechtigung", "no permission to write");
+        return t(dt::KeineBerechtigung);
     case EROFS:
-        return Waehle(sprache, "der Datenträger ist schreibgeschützt", "the device is read-only");
+        return t(dt::Schreibgeschuetzt);
     case ENOENT:
-        return Waehle(sprache, "den Ordner gibt es nicht", "the folder does not exist");
+        return t(dt::OrdnerFehlt);
     case ENOTDIR:
-        return Waehle(sprache, "ein Teil des Pfades ist kein Ordner",
-                      "a part of the path is not a folder");
+        return t(dt::KeinOrdnerImPfad);
     case EISDIR:
-        return Waehle(sprache, "das ist ein Ordner", "this is a folder");
+        return t(dt::IstOrdner);
     case ENAMETOOLONG:
-        return Waehle(sprache, "der Name ist zu lang", "the name is too long");
+        return t(dt::NameZuLang);
     case ELOOP:
-        return Waehle(sprache, "zu viele symbolische Verknüpfungen", "too many symbolic links");
+        return t(dt::ZuVieleLinks);
     case ENXIO:
-        return Waehle(sprache, "niemand liest aus der Pipe", "nobody reads from the pipe");
+        return t(dt::PipeOhneLeser);
     case EEXIST:
-        return Waehle(sprache, "die temporäre Datei wurde von außen ersetzt",
-                      "the temporary file was replaced from outside");
+        return t(dt::TempErsetzt);
     case EIO:
-        return Waehle(sprache, "Ein-/Ausgabefehler des Datenträgers",
-                      "input/output error of the device");
+        return t(dt::EinAusgabe);
     default:
-        return Waehle(sprache, "Systemfehler ", "system error ") + std::to_string(nr) + " (" +
-               std::strerror(nr) + ")";
+        return t(dt::Systemfehler) + std::to_string(nr) + " (" + std::strerror(nr) + ")";
     }
+}
+
+std::string SchreibFehlerText(const std::string& pfad, const std::string& grund, int sprache) {
+    return lang::Text(sprache, dt::SchreibenAnfang) + pfad +
+           lang::Text(sprache, dt::SchreibenMitte) + grund + ".";
 }
 
 Ergebnis SicherSchreiben(const std::string& pfad, std::string_view inhalt, int sprache) {
     auto fehlschlag = [&](int nr) {
-        return Ergebnis{false, nr,
-                        Waehle(sprache, "Die Datei ", "Cannot write the file ") + pfad +
-                            Waehle(sprache, " kann nicht geschrieben werden: ", ": ") +
-                            FehlerGrund(nr, sprache) + "."};
+        return Ergebnis{false, nr, SchreibFehlerText(pfad, FehlerGrund(nr, sprache), sprache)};
     };
     if (pfad.empty()) return fehlschlag(ENOENT);
     std::string ziel = pfad;
@@ -193,25 +195,30 @@ Ergebnis SicherSchreiben(const std::string& pfad, std::string_view inhalt, int s
     if (gibtEs && S_ISDIR(st.st_mode)) return fehlschlag(EISDIR);
     if (gibtEs && !S_ISREG(st.st_mode))
         fehler = DirektSchreiben(ziel, inhalt);
+    else if (gibtEs && ::faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0)
+        fehler = errno; // a write-protected file is not replaced behind its back
     else
-        fehler = UeberTempSchreiben(ziel, inhalt, gibtEs, st.st_mode);
+        fehler = UeberTempSchreiben(ziel, inhalt, gibtEs, st);
     return fehler == 0 ? Ergebnis{} : fehlschlag(fehler);
 }
 
 Gelesen BegrenztLesen(const std::string& pfad, std::size_t grenze, int sprache) {
     Gelesen g;
     auto fehlschlag = [&](int nr) {
-        const std::string grund = nr == ENOENT
-                                      ? Waehle(sprache, "die Datei gibt es nicht", "no such file")
-                                      : FehlerGrund(nr, sprache);
+        const std::string grund =
+            nr == ENOENT ? lang::Text(sprache, dt::DateiFehlt) : FehlerGrund(nr, sprache);
         g.ergebnis = {false, nr,
-                      Waehle(sprache, "Die Datei ", "Cannot read the file ") + pfad +
-                          Waehle(sprache, " kann nicht gelesen werden: ", ": ") + grund + "."};
+                      lang::Text(sprache, dt::LesenAnfang) + pfad +
+                          lang::Text(sprache, dt::LesenMitte) + grund + "."};
         g.inhalt.clear();
         return g;
     };
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    // A pipe without a writer would block the opening for ever; once open,
+    // reading waits for the data as usual.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return fehlschlag(errno);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);

@@ -31,11 +31,14 @@ void Methode1Liste(Sonnenuhr& uhr, int spalte, double unten, double oben, double
     }
     // The interval is row 2's: with fewer than two hours there is none.
     double diff = stunden.size() >= 2 ? G[2] : 0;
-    if (uhr.opt.DefaultWerte || (stunden.size() < 3 && diff == 0)) {
+    auto standard = [&] {
         stunden.clear();
         for (int k = 0; k < 5; ++k)
             stunden.push_back(ersteStd + k);
         diff = 1;
+    };
+    if (uhr.opt.DefaultWerte || (stunden.size() < 3 && diff == 0)) {
+        standard();
     } else if (stunden.size() == 2) {
         double b1 = stunden[0], b2 = stunden[1];
         if (b1 > b2) Tausche(b1, b2);
@@ -49,6 +52,9 @@ void Methode1Liste(Sonnenuhr& uhr, int spalte, double unten, double oben, double
             }
             stunden.push_back(h);
         }
+        // An interval wider than the bounds leaves one hour, which the next
+        // calculation (or a saved file) reads as too little input.
+        if (stunden.size() < 2) standard();
     }
     H = {};
     G = {};

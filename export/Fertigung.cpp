@@ -15,6 +15,10 @@ modell::Vorgaben StandardVorgaben(Einheit e) {
     return {groesse, groesse};
 }
 
+Groessen GroessenBereich(Einheit e) {
+    return e == Einheit::Zoll ? Groessen{0.005, 40} : Groessen{0.1, 1000};
+}
+
 bool FertigungSpeichern(Sonnenuhr& uhr, const std::string& pfad, Format f, Einheit e,
                         const modell::Vorgaben& v) {
     const int sprache = uhr.sprache.Sprache;

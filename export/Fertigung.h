@@ -29,6 +29,12 @@ std::string FertigungDxf(const modell::Modell& m, Einheit e);
 
 // Point diameter and text height by default: 20 mm, or 3/4 inch.
 modell::Vorgaben StandardVorgaben(Einheit e);
+// The point diameters and text heights a user may give, in the unit:
+// 0.1..1000 mm or 0.005..40 in. Far larger ones overflow the drawing.
+struct Groessen {
+    double min, max;
+};
+Groessen GroessenBereich(Einheit e);
 
 enum class Format { Svg, Dxf };
 // The dial of the document's last calculation at true size into `pfad`,

@@ -1,14 +1,15 @@
 #include "HpglToDxf.h"
 
 #include "Format.h"
+#include "core/Datei.h"
 #include "lang/Texte.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <istream>
+#include <iterator>
 #include <ostream>
-#include <sstream>
 
 namespace skiora::export_ {
 
@@ -36,7 +37,9 @@ struct HpglToDxfWandler::Lauf {
     HpglToDxfWandler& w;
     Melder* melder;
     double f, unit;
-    std::string out; // the drawing, each line ended by CR as first written
+    // The drawing, each line ended by CR LF: the rewrite of a converted drawing
+    // at once, since no line holds a line break of its own (labels lose theirs).
+    std::string out;
     std::string cmd, par;
     std::string layer = "0", ltyp = "CONTINUOUS";
     std::string penX, penY, zielX, zielY;
@@ -56,9 +59,9 @@ struct HpglToDxfWandler::Lauf {
         textHoehe = Fest(10, 4, 2.7 / (unit / 40));
     }
 
-    void Z(const std::string& s) {
+    void Z(std::string_view s) {
         out += s;
-        out += '\r';
+        out += "\r\n";
     }
     void Log(const std::string& s) { w.ConversionLog.push_back(s); }
 
@@ -89,7 +92,13 @@ struct HpglToDxfWandler::Lauf {
         ziel = OhneFuehrende(text, " ;");
         return true;
     }
-    bool RestDa() const { return par.find_first_not_of(" ,;") != std::string::npos; }
+    // Also drops leading separators, which every reading skips anyway: a run
+    // of them then costs once, not again at every character of a long command.
+    bool RestDa() {
+        const size_t i = par.find_first_not_of(" ,;");
+        par.erase(0, i == std::string::npos ? par.size() : i);
+        return !par.empty();
+    }
 
     static double Wert(const std::string& s) {
         double v = 0;
@@ -224,11 +233,28 @@ struct HpglToDxfWandler::Lauf {
 
     // --- commands ---
     void Ausfuehren();
+    void Stift();
     void Rechteck(bool relativ);
     void Bogen(bool relativ);
     void Text();
     void Fenster();
 };
+
+// The pen number becomes the layer name and the DXF colour (group 62), which
+// holds 0..255; a pen beyond that, or no whole number, keeps the current pen.
+void HpglToDxfWandler::Lauf::Stift() {
+    if (par.empty()) {
+        layer = "0";
+        return;
+    }
+    std::string n;
+    double v = -1;
+    if (Lies(n, 1) && AlsZahl(n, v) && v >= 0 && v <= 255 && v == std::floor(v)) {
+        layer = std::to_string(static_cast<int>(v));
+        return;
+    }
+    Log("Fehler im Befehl SP :" + n + par + "! Stift " + layer + " bleibt.");
+}
 
 void HpglToDxfWandler::Lauf::Rechteck(bool relativ) {
     Seqend();
@@ -326,8 +352,7 @@ void HpglToDxfWandler::Lauf::Ausfuehren() {
         geschrieben = true;
         Linien(true);
     } else if (Ist(cmd, "SP")) {
-        std::string n;
-        layer = Lies(n, 1) && !n.empty() ? n : "0";
+        Stift();
         geschrieben = true;
         Seqend();
     } else if (Ist(cmd, "LT")) {
@@ -368,8 +393,12 @@ void HpglToDxfWandler::Lauf::Ausfuehren() {
         } else {
             std::string lauf, anstieg;
             double a = 0, b = 0;
-            bool ok = Lies(lauf, 1) & Lies(anstieg, 1);
-            ok = AlsZahl(lauf, a) & AlsZahl(anstieg, b) & ok;
+            // Both are read, in this order, whatever the first gives.
+            const bool laufGelesen = Lies(lauf, 1);
+            const bool anstiegGelesen = Lies(anstieg, 1);
+            const bool laufZahl = AlsZahl(lauf, a);
+            const bool anstiegZahl = AlsZahl(anstieg, b);
+            const bool ok = laufGelesen && anstiegGelesen && laufZahl && anstiegZahl;
             if (!ok) {
                 Log("Fehler bei der Angabe der Schriftrichtung: " + lauf + ";" + anstieg);
                 textWinkel = Fest(5, 1, a);
@@ -412,11 +441,30 @@ void HpglToDxfWandler::Lauf::Ausfuehren() {
 
 DxfStatus HpglToDxfWandler::Konvertiere(std::istream& hpgl, std::ostream& dxf, double stiftFaktor,
                                         double unit, Melder* melder) {
+    const std::string text{std::istreambuf_iterator<char>(hpgl), {}};
+    std::string zeichnung;
+    const DxfStatus st = Konvertiere(text, zeichnung, stiftFaktor, unit, melder);
+    dxf << zeichnung;
+    return st;
+}
+
+DxfStatus HpglToDxfWandler::Konvertiere(std::string_view hpgl, std::string& dxf, double stiftFaktor,
+                                        double unit, Melder* melder) {
     ConversionLog.clear();
+    dxf.clear();
     Lauf l(*this, melder, stiftFaktor, unit > 0 ? unit : 1.0);
-    int c = hpgl.get();
-    while (c != EOF && static_cast<unsigned char>(c) <= 64)
-        c = hpgl.get();
+    // A long plot gets room for the largest drawing it can give (a corner
+    // command of six bytes gives some 380), so the drawing is never copied
+    // while it grows; pages not written to cost no memory.
+    if (hpgl.size() > size_t{1} << 16)
+        l.out.reserve(std::min<size_t>(hpgl.size(), size_t{4} << 20) * 64);
+    size_t pos = 0;
+    auto naechstes = [&]() -> int {
+        return pos < hpgl.size() ? static_cast<unsigned char>(hpgl[pos++]) : EOF;
+    };
+    int c = naechstes();
+    while (c != EOF && c <= 64)
+        c = naechstes();
     if (c == EOF) return DxfStatus::KeinHpgl;
 
     // Header, tables, blocks and the start of the entities.
@@ -476,56 +524,50 @@ DxfStatus HpglToDxfWandler::Konvertiere(std::istream& hpgl, std::ostream& dxf, d
 
     while (c != EOF) {
         l.cmd.assign(1, static_cast<char>(c));
-        int c2 = hpgl.get();
+        int c2 = naechstes();
         if (c2 != EOF) l.cmd += static_cast<char>(c2);
         l.par.clear();
         const bool lb = Ist(l.cmd, "LB");
         const bool portionen = Ist(l.cmd, "PD") || Ist(l.cmd, "PA") || Ist(l.cmd, "PU");
-        c = c2 == EOF ? EOF : hpgl.get();
+        c = c2 == EOF ? EOF : naechstes();
         while (c != EOF && c != ETX && (lb || (c != '\r' && c != ';'))) {
-            l.par += static_cast<char>(c);
-            if (portionen && l.par.size() > 230) {
-                // Long coordinate runs are converted while they are read.
-                l.budget = 9;
-                l.Ausfuehren();
+            // A command is cut to 250 characters below, so nothing beyond 253
+            // is kept: a long command costs neither memory nor time.
+            if (lb || l.par.size() <= 252) {
+                l.par += static_cast<char>(c);
+                if (portionen && l.par.size() > 230) {
+                    // Long coordinate runs are converted while they are read.
+                    l.budget = 9;
+                    l.Ausfuehren();
+                }
             }
-            c = hpgl.get();
+            c = naechstes();
         }
         if (l.par.size() > 252 && !lb) {
-            if (melder)
-                melder->Zeige(l.cmd + l.par + ": Befehl ist zu lang und wird gekürzt!",
-                              lang::TitelText(sprache, lang::Titel::Fehler), Symbol::Frage);
             l.par.resize(250);
+            if (melder)
+                melder->Zeige(l.cmd + l.par + "...: Befehl ist zu lang und wird gekürzt!",
+                              lang::TitelText(sprache, lang::Titel::Fehler), Symbol::Frage);
         }
         l.par = Getrimmt(l.par, !(lb && l.par.size() > 252));
         l.budget = 255;
         l.Ausfuehren();
-        while (c != EOF && static_cast<unsigned char>(c) < 65)
-            c = hpgl.get();
+        while (c != EOF && c < 65)
+            c = naechstes();
         l.zahlFehler = false;
     }
     l.Seqend();
     l.Z("ENDSEC"), l.Z("  0"), l.Z("EOF");
 
     if (!l.geschrieben) {
-        dxf << l.out;
+        // Not rewritten: lines as first written, ended by CR alone.
+        l.out.erase(std::remove(l.out.begin(), l.out.end(), '\n'), l.out.end());
+        dxf = std::move(l.out);
         return DxfStatus::NichtsKonvertiert;
     }
-    // The rewrite: every line ends in CR LF. The code pages of the plot and the
-    // drawing are the same here (our plots are ASCII), so the bytes stay.
-    std::string neu;
-    neu.reserve(l.out.size() + l.out.size() / 4);
-    for (size_t i = 0; i < l.out.size(); ++i) {
-        const char z = l.out[i];
-        if (z == '\r' || z == '\n') {
-            if (z == '\r' && i + 1 < l.out.size() && l.out[i + 1] == '\n') ++i;
-            neu += "\r\n";
-        } else {
-            neu += z;
-        }
-    }
-    if (!l.out.empty() && l.out.back() != '\r' && l.out.back() != '\n') neu += "\r\n";
-    dxf << neu;
+    // The code pages of the plot and the drawing are the same here (our plots
+    // are ASCII), so the bytes stay.
+    dxf = std::move(l.out);
     return DxfStatus::Gespeichert;
 }
 
@@ -534,41 +576,31 @@ std::string OhneVerzeichnis(const std::string& pfad) {
     return i == std::string::npos ? pfad : pfad.substr(i + 1);
 }
 
-DxfStatus HpglToDxf(const std::string& hpglDatei, const std::string& dxfDatei, double stiftFaktor,
+DxfStatus HpglToDxf(std::string_view hpgl, const std::string& dxfDatei, double stiftFaktor,
                     double unit, Melder& melder, int sprache, HpglToDxfWandler& wandler) {
     wandler.sprache = sprache;
-    const std::string fehlerTitel = lang::TitelText(sprache, lang::Titel::Fehler);
-    std::ifstream ein(hpglDatei, std::ios::binary);
-    if (!ein) {
-        wandler.ConversionLog.assign(1, hpglDatei + " ist kein HPGL-File!");
-        return DxfStatus::SchreibFehler;
-    }
-    const std::string temp = dxfDatei + ".tmp";
-    std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-    if (!aus) return DxfStatus::SchreibFehler; // the caller reports it with the file name
-
-    aus.imbue(std::locale::classic());
-    DxfStatus st = wandler.Konvertiere(ein, aus, stiftFaktor, unit, &melder);
-    aus.close();
+    std::string zeichnung;
+    const DxfStatus st = wandler.Konvertiere(hpgl, zeichnung, stiftFaktor, unit, &melder);
+    // The plot has no file of its own: the messages name the drawing's.
+    const std::string name = OhneVerzeichnis(dxfDatei);
     if (st == DxfStatus::KeinHpgl) {
-        std::remove(temp.c_str());
-        wandler.ConversionLog.push_back(hpglDatei + " ist kein HPGL-File!");
-        melder.Zeige("   File " + OhneVerzeichnis(hpglDatei) + lang::Meldung(sprache, 45),
+        wandler.ConversionLog.push_back(name + " ist kein HPGL-File!");
+        melder.Zeige("   File " + name + lang::Meldung(sprache, 45),
                      lang::TitelText(sprache, lang::Titel::Warnung), Symbol::Warnung);
         return st;
     }
     if (st == DxfStatus::NichtsKonvertiert) {
         // A drawing without anything in it must not replace the user's file.
-        std::remove(temp.c_str());
-        melder.Zeige("File " + OhneVerzeichnis(hpglDatei) + lang::Meldung(sprache, 45), fehlerTitel,
-                     Symbol::Warnung);
+        melder.Zeige("File " + name + lang::Meldung(sprache, 45),
+                     lang::TitelText(sprache, lang::Titel::Fehler), Symbol::Warnung);
         return st;
     }
-    if (aus.fail() || std::rename(temp.c_str(), dxfDatei.c_str()) != 0) {
-        std::remove(temp.c_str());
+    const auto r = datei::SicherSchreiben(dxfDatei, zeichnung, sprache);
+    if (!r) {
+        melder.Zeige(r.meldung, lang::TitelText(sprache, lang::Titel::Fehler), Symbol::Fehler);
         return DxfStatus::SchreibFehler;
     }
-    melder.Zeige("\r       File " + OhneVerzeichnis(dxfDatei) + lang::Meldung(sprache, 38),
+    melder.Zeige("\r       File " + name + lang::Meldung(sprache, 38),
                  lang::TitelText(sprache, lang::Titel::Info), Symbol::Info);
     return st;
 }

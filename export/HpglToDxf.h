@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace skiora::export_ {
@@ -25,6 +26,10 @@ class HpglToDxfWandler {
     // `melder` receives the "command too long" notices (may be null).
     DxfStatus Konvertiere(std::istream& hpgl, std::ostream& dxf, double stiftFaktor, double unit,
                           Melder* melder = nullptr);
+    // The same on text in memory; `dxf` receives the drawing. The time grows
+    // with the length of the plot alone, whatever it holds.
+    DxfStatus Konvertiere(std::string_view hpgl, std::string& dxf, double stiftFaktor, double unit,
+                          Melder* melder = nullptr);
 
     // Diagnostic lines of the last conversion.
     std::vector<std::string> ConversionLog;
@@ -41,10 +46,12 @@ class HpglToDxfWandler {
     struct Lauf;
 };
 
-// File form: converts `hpglDatei` into `dxfDatei` through a temporary file
-// beside it, so the previous drawing is replaced only by a complete one, and
-// shows the closing message boxes in language `sprache` (1 German, 2 English).
-DxfStatus HpglToDxf(const std::string& hpglDatei, const std::string& dxfDatei, double stiftFaktor,
+// File form: converts the plot `hpgl` in memory and writes the drawing to
+// `dxfDatei` by the one safe write path (no intermediate file), so the
+// previous drawing is replaced only by a complete one. Shows the closing
+// message boxes, a failed write included, in language `sprache` (1 German,
+// 2 English).
+DxfStatus HpglToDxf(std::string_view hpgl, const std::string& dxfDatei, double stiftFaktor,
                     double unit, Melder& melder, int sprache, HpglToDxfWandler& wandler);
 
 // The name without its directory.

@@ -1,9 +1,9 @@
 #include "help/Protokoll.h"
 
+#include "core/Datei.h"
 #include "lang/Texte.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace skiora::help {
@@ -18,29 +18,17 @@ bool Protokoll::Verlangt(const QString& progVerz, const QStringList& argumente) 
 }
 
 QString Protokoll::DateiWaehlen(const QString& progVerz) {
-    const QDir verz(progVerz);
-    QFile probe(verz.filePath("$_Temp_$.$$$"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        return verz.filePath("HHDebug.txt");
-    }
+    // Asking the folder, not creating a test file: a file of the user's that
+    // had the test file's name would be lost.
+    const QFileInfo verz(progVerz);
+    if (verz.isDir() && verz.isWritable()) return QDir(progVerz).filePath("HHDebug.txt");
     return QDir(QDir::tempPath()).filePath("HHDebug.txt");
-}
-
-static bool Schreibe(const QString& datei, const std::string& text, QIODevice::OpenMode art) {
-    QFile f(datei);
-    if (!f.open(art)) return false;
-    // Text files of the program are in the Windows code page with CR LF.
-    const std::string zeile = lang::NachAnsi(text) + "\r\n";
-    return f.write(zeile.data(), qint64(zeile.size())) == qint64(zeile.size());
 }
 
 void Protokoll::Starte(const QString& datei, const std::vector<std::string>& kopf) {
     datei_.clear();
-    QFile f(datei);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return; // the log stays off
-    f.close();
+    inhalt_.clear();
+    if (!datei::SicherSchreiben(datei.toStdString(), "", 1)) return; // the log stays off
     datei_ = datei;
     for (const auto& z : kopf)
         Zeile(z);
@@ -48,8 +36,11 @@ void Protokoll::Starte(const QString& datei, const std::vector<std::string>& kop
 
 void Protokoll::Zeile(const std::string& text) const {
     if (!An()) return;
-    // Opened per line so the log survives a crash of the program.
-    Schreibe(datei_, text, QIODevice::WriteOnly | QIODevice::Append);
+    // Text files of the program are in the Windows code page with CR LF. The
+    // whole log is written again at every line, so that it survives a crash
+    // and is never half a line.
+    inhalt_ += lang::NachAnsi(text) + "\r\n";
+    datei::SicherSchreiben(datei_.toStdString(), inhalt_, 1);
 }
 
 } // namespace skiora::help

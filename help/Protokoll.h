@@ -14,7 +14,7 @@ class Protokoll {
     // On when "debug.debug" is in the program's directory, or when one of the
     // command-line words is "/debug" or "-debug" in any case.
     static bool Verlangt(const QString& progVerz, const QStringList& argumente);
-    // HHDebug.txt in the program's directory when a file can be created
+    // HHDebug.txt in the program's directory when files can be created
     // there, otherwise in the temporary directory.
     static QString DateiWaehlen(const QString& progVerz);
 
@@ -27,6 +27,7 @@ class Protokoll {
 
   private:
     QString datei_;
+    mutable std::string inhalt_; // the log so far, as written
 };
 
 } // namespace skiora::help

@@ -1,12 +1,12 @@
 #include "Csv.h"
 
+#include "core/Datei.h"
 #include "core/Sonnenuhr.h"
 #include "core/Zahlen.h"
 #include "lang/Texte.h"
 
-#include <filesystem>
-#include <fstream>
 #include <locale>
+#include <sstream>
 
 namespace skiora::report {
 
@@ -140,8 +140,11 @@ const Gitter& TabelleVon(const Sonnenuhr& uhr, Seite seite) {
     return uhr.tab.StrGridStd;
 }
 
-void TabelleSchreiben(const Gitter& g, std::ostream& aus) {
-    aus.imbue(std::locale::classic());
+namespace {
+
+// The rows alone; the caller has set the stream's locale. Changing it after
+// data were written is undefined for file streams (it threw bad_cast).
+void Zeilen(const Gitter& g, std::ostream& aus) {
     for (int r = 0; r < g.Zeilen(); ++r) {
         std::string zeile;
         for (int c = 0; c < g.Spalten(); ++c)
@@ -150,53 +153,31 @@ void TabelleSchreiben(const Gitter& g, std::ostream& aus) {
     }
 }
 
+} // namespace
+
+void TabelleSchreiben(const Gitter& g, std::ostream& aus) {
+    aus.imbue(std::locale::classic());
+    Zeilen(g, aus);
+}
+
 void CsvSchreiben(const Kopf& kopf, const Gitter& g, std::ostream& aus) {
     aus.imbue(std::locale::classic());
     const std::string leer = Feld(" ");
     for (const std::string& zeile :
          {Feld(kopf.titel), leer, kopf.h1, kopf.h2, kopf.h3, kopf.h4, kopf.h5, leer})
         aus << lang::NachAnsi(zeile) << "\r\n";
-    TabelleSchreiben(g, aus);
-}
-
-bool DateiSicherSchreiben(const std::string& pfad,
-                          const std::function<void(std::ostream&)>& schreiber,
-                          std::string& fehler) {
-    namespace fs = std::filesystem;
-    const fs::path ziel(pfad);
-    const fs::path temp = fs::path(pfad + ".skiora-tmp");
-    std::error_code ec;
-    {
-        std::ofstream datei(temp, std::ios::binary | std::ios::trunc);
-        if (!datei) {
-            fehler = "Open error: File  " + pfad;
-            return false;
-        }
-        schreiber(datei);
-        datei.flush();
-        if (!datei) {
-            datei.close();
-            fs::remove(temp, ec);
-            fehler = "Write error: File  " + pfad;
-            return false;
-        }
-    }
-    fs::rename(temp, ziel, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        fehler = "Write error: File  " + pfad;
-        return false;
-    }
-    return true;
+    Zeilen(g, aus);
 }
 
 bool TabelleSpeichern(const Sonnenuhr& uhr, Seite seite, const std::string& pfad,
                       std::string& fehler) {
     auto kopf = KopfBauen(uhr, seite, &fehler);
     if (!kopf) return false;
-    const Gitter& g = TabelleVon(uhr, seite);
-    return DateiSicherSchreiben(
-        pfad, [&](std::ostream& aus) { CsvSchreiben(*kopf, g, aus); }, fehler);
+    std::ostringstream csv;
+    CsvSchreiben(*kopf, TabelleVon(uhr, seite), csv);
+    const auto r = datei::SicherSchreiben(pfad, csv.str(), uhr.sprache.Sprache);
+    if (!r) fehler = r.meldung;
+    return r.ok;
 }
 
 std::string TabellenDateiname(const std::string& gewaehlt, int filterIndex) {

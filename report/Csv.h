@@ -4,7 +4,6 @@
 // as "text"; with CR LF line ends in the Windows code page.
 #include "core/Gitter.h"
 
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -45,14 +44,9 @@ void TabelleSchreiben(const Gitter& g, std::ostream& aus);
 // The whole file: title, blank field, H1..H5, blank field, table.
 void CsvSchreiben(const Kopf& kopf, const Gitter& g, std::ostream& aus);
 
-// Writes a file through a temporary file beside it that is renamed into
-// place, so a failure leaves the old file (or none) and no half-written one.
-// `fehler` gets the text to show.
-bool DateiSicherSchreiben(const std::string& pfad,
-                          const std::function<void(std::ostream&)>& schreiber, std::string& fehler);
-
-// The export of one page to a file; false with `fehler` set when the header
-// cannot be built or the file cannot be written.
+// The export of one page to a file, made in memory and written by the one
+// safe write path; false with `fehler` set (in the document's language) when
+// the header cannot be built or the file cannot be written.
 bool TabelleSpeichern(const Sonnenuhr& uhr, Seite seite, const std::string& pfad,
                       std::string& fehler);
 

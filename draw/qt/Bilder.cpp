@@ -1,17 +1,19 @@
 #include "Bilder.h"
 
 #include "QtLeinwand.h"
+#include "core/Datei.h"
 #include "core/Zahlen.h"
 #include "draw/FehlerGrafik.h"
 #include "draw/Zeichnung.h"
+#include "lang/DateiTexte.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
-#include <cmath>
 #include <functional>
+#include <string_view>
 
 namespace skiora::draw {
 
@@ -38,76 +40,87 @@ namespace {
 
 using Maler = std::function<void(QPainter&)>;
 
-bool SchreibePng(const std::string& pfad, QSize groesse, const Maler& malen, std::string& fehler) {
+// The picture as PNG bytes, made in memory; empty when Qt could not make it.
+QByteArray PngDaten(QSize groesse, const Maler& malen) {
     QImage bild(groesse, QImage::Format_RGB32);
+    if (bild.isNull()) return {};
     bild.fill(Qt::white);
-    {
-        QPainter p(&bild);
-        malen(p);
-    }
-    QSaveFile datei(QString::fromStdString(pfad));
-    if (!datei.open(QIODevice::WriteOnly) || !bild.save(&datei, "PNG") || !datei.commit()) {
-        fehler = "cannot write " + pfad;
-        return false;
-    }
-    return true;
+    QPainter p;
+    if (!p.begin(&bild)) return {};
+    malen(p);
+    if (!p.end()) return {};
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    if (!puffer.open(QIODevice::WriteOnly) || !bild.save(&puffer, "PNG")) return {};
+    return daten;
 }
 
-bool SchreibeSvg(const std::string& pfad, QSize groesse, const Maler& malen, std::string& fehler) {
-    QSaveFile datei(QString::fromStdString(pfad));
-    if (!datei.open(QIODevice::WriteOnly)) {
-        fehler = "cannot write " + pfad;
-        return false;
-    }
+QByteArray SvgDaten(QSize groesse, const Maler& malen) {
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    if (!puffer.open(QIODevice::WriteOnly)) return {};
     QSvgGenerator svg;
-    svg.setOutputDevice(&datei);
+    svg.setOutputDevice(&puffer);
     svg.setSize(groesse);
     svg.setViewBox(QRect(QPoint(0, 0), groesse));
     svg.setTitle(QStringLiteral("Skiora"));
-    {
-        QPainter p(&svg);
-        p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
-        malen(p);
+    QPainter p;
+    if (!p.begin(&svg)) return {};
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    malen(p);
+    if (!p.end()) return {};
+    return daten;
+}
+
+// Hands the bytes to the one safe write path; `grund` says why there are none.
+bool Schreibe(const std::string& pfad, const QByteArray& daten, const lang::Zweisprachig& grund,
+              int sprache, std::string& fehler) {
+    std::string meldung;
+    if (daten.isEmpty()) {
+        meldung = datei::SchreibFehlerText(pfad, lang::Text(sprache, grund), sprache);
+    } else {
+        const auto r = datei::SicherSchreiben(
+            pfad, std::string_view(daten.constData(), static_cast<size_t>(daten.size())), sprache);
+        if (r) return true;
+        meldung = r.meldung;
     }
-    if (!datei.commit()) {
-        fehler = "cannot write " + pfad;
-        return false;
-    }
-    return true;
+    fehler += (fehler.empty() ? "" : "\n") + meldung;
+    return false;
 }
 
 } // namespace
 
 bool SchreibeBilder(Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
+    // The command line checked --view and --size before anything was written.
     if (bz.ansicht) {
         const auto& v = *bz.ansicht;
-        const double grenze = 1e7;
-        if (!(v[0] > 0 && std::isfinite(v[0])) || !(std::abs(v[1]) <= grenze) ||
-            !(std::abs(v[2]) <= grenze)) {
-            fehler = "--view: the zoom must be positive and the pans within 10000000";
-            return false;
-        }
         uhr.ansicht.Zoom = v[0];
         uhr.ansicht.DeltaX = Naechste(v[1]);
         uhr.ansicht.DeltaY = Naechste(v[2]);
     }
     QSize groesse(StandardBildBreite, StandardBildHoehe);
     if (bz.groesse) groesse = QSize(bz.groesse->first, bz.groesse->second);
-    if (groesse.width() < 1 || groesse.height() < 1 || groesse.width() > 20000 ||
-        groesse.height() > 20000) {
-        fehler = "--size: width and height must lie between 1 and 20000";
-        return false;
-    }
     groesse = SchmalesBild(groesse);
+    const int sprache = uhr.sprache.Sprache;
+    namespace dt = lang::dateitext;
     const Maler uhrMalen = [&](QPainter& p) { ZeichneAufBild(uhr, p, groesse); };
-    if (bz.png && !SchreibePng(*bz.png, groesse, uhrMalen, fehler)) return false;
-    if (bz.svg && !SchreibeSvg(*bz.svg, groesse, uhrMalen, fehler)) return false;
+    // Each picture on its own: one that cannot be written does not stop the others.
+    bool ok = true;
+    if (bz.png)
+        ok =
+            Schreibe(*bz.png, PngDaten(groesse, uhrMalen), dt::BildNichtErzeugt, sprache, fehler) &&
+            ok;
+    if (bz.svg)
+        ok = Schreibe(*bz.svg, SvgDaten(groesse, uhrMalen), dt::SvgNichtErzeugt, sprache, fehler) &&
+             ok;
     if (bz.errorPng) {
         const QSize fg(FehlerBildBreite, FehlerBildHoehe);
         const Maler fehlerMalen = [&](QPainter& p) { ZeichneFehlerBild(uhr, p, fg); };
-        if (!SchreibePng(*bz.errorPng, fg, fehlerMalen, fehler)) return false;
+        ok = Schreibe(*bz.errorPng, PngDaten(fg, fehlerMalen), dt::BildNichtErzeugt, sprache,
+                      fehler) &&
+             ok;
     }
-    return true;
+    return ok;
 }
 
 } // namespace skiora::draw

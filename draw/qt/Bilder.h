@@ -24,8 +24,10 @@ void ZeichneAufBild(Sonnenuhr& uhr, QPainter& painter, QSize groesse);
 // ImError in screen mode.
 void ZeichneFehlerBild(Sonnenuhr& uhr, QPainter& painter, QSize groesse);
 
-// Applies --view, then writes --png, --svg and --error-png. False with a
-// message in `fehler` when an option is unusable or a file could not be written.
+// Applies --view, then writes --png, --svg and --error-png, each made in
+// memory and written by the one safe write path. False with the messages
+// (one a line, in the document's language) in `fehler` when a file could not
+// be made or written; the others are written all the same.
 bool SchreibeBilder(Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler);
 
 } // namespace skiora::draw

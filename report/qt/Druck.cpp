@@ -1,20 +1,23 @@
 #include "Druck.h"
 
+#include "core/Datei.h"
 #include "draw/Zeichnung.h"
 #include "draw/qt/Bilder.h"
 #include "draw/qt/QtLeinwand.h"
+#include "lang/DateiTexte.h"
 #include "lang/Texte.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <cmath>
 #include <exception>
-#include <filesystem>
-#include <system_error>
+#include <string_view>
 
 namespace skiora::report {
 
@@ -23,7 +26,7 @@ namespace {
 // The printer's pages as the list printing sees them.
 class DruckerSeiten : public SeitenFolge {
   public:
-    DruckerSeiten(QPrinter& drucker, QPainter& painter, int breite, int hoehe)
+    DruckerSeiten(QPagedPaintDevice& drucker, QPainter& painter, int breite, int hoehe)
         : drucker_(drucker), painter_(painter), breite_(breite), hoehe_(hoehe) {}
     void NeueSeite() override {
         // The page mapping and the drawing state outlive the page break.
@@ -36,24 +39,26 @@ class DruckerSeiten : public SeitenFolge {
     bool fehler = false;
 
   private:
-    QPrinter& drucker_;
+    QPagedPaintDevice& drucker_;
     QPainter& painter_;
     int breite_, hoehe_;
 };
 
-// Ends the document; a failed job is aborted so that no half page goes out.
-bool Abschliessen(QPrinter& drucker, QPainter& painter, bool ok) {
-    if (ok && drucker.printerState() != QPrinter::Error) return painter.end();
-    drucker.abort();
+// Ends the document; a failed job on a printer is aborted so that no half
+// page goes out (a PDF in memory is simply not written).
+bool Abschliessen(QPagedPaintDevice& geraet, QPainter& painter, bool ok) {
+    auto* drucker = dynamic_cast<QPrinter*>(&geraet);
+    if (ok && !(drucker && drucker->printerState() == QPrinter::Error)) return painter.end();
+    if (drucker) drucker->abort();
     if (painter.isActive()) painter.end();
     return false;
 }
 
 } // namespace
 
-DruckerMasse MasseVon(const QPrinter& drucker) {
+DruckerMasse MasseVon(const QPagedPaintDevice& drucker) {
     const QPageLayout lage = drucker.pageLayout();
-    const int dpi = drucker.resolution();
+    const int dpi = drucker.logicalDpiX();
     const QRect innen = lage.paintRectPixels(dpi);
     const QRectF mm = lage.paintRect(QPageLayout::Millimeter);
     DruckerMasse m;
@@ -67,15 +72,15 @@ DruckerMasse MasseVon(const QPrinter& drucker) {
     return m;
 }
 
-bool DruckBeginn(QPrinter& drucker, QPainter& painter, Seitengeometrie& geo) {
+bool DruckBeginn(QPagedPaintDevice& drucker, QPainter& painter, Seitengeometrie& geo) {
     if (!painter.begin(&drucker)) return false;
     geo = SeitenRand(MasseVon(drucker));
-    const double s = drucker.resolution() / 254.0;
+    const double s = drucker.logicalDpiX() / 254.0;
     painter.setWorldTransform(QTransform::fromScale(s, s));
     return true;
 }
 
-Querformat::Querformat(QPrinter& drucker) : drucker_(drucker) {
+Querformat::Querformat(QPagedPaintDevice& drucker) : drucker_(drucker) {
     drucker_.setPageOrientation(QPageLayout::Landscape);
 }
 
@@ -83,7 +88,7 @@ Querformat::~Querformat() {
     drucker_.setPageOrientation(QPageLayout::Portrait);
 }
 
-bool UhrDrucken(Sonnenuhr& uhr, QPrinter& drucker, int schirmBreite) {
+bool UhrDrucken(Sonnenuhr& uhr, QPagedPaintDevice& drucker, int schirmBreite) {
     QPainter painter;
     const Rahmen vorher = uhr.rahmen;
     bool ok = false;
@@ -111,8 +116,8 @@ bool UhrDrucken(Sonnenuhr& uhr, QPrinter& drucker, int schirmBreite) {
     return Abschliessen(drucker, painter, ok);
 }
 
-bool ListenDruckenAuf(Sonnenuhr& uhr, QPrinter& drucker, const std::vector<Abschnitt>& abschnitte,
-                      const ListenKopf& kopf) {
+bool ListenDruckenAuf(Sonnenuhr& uhr, QPagedPaintDevice& drucker,
+                      const std::vector<Abschnitt>& abschnitte, const ListenKopf& kopf) {
     QPainter painter;
     bool ok = false;
     try {
@@ -132,42 +137,41 @@ bool ListenDruckenAuf(Sonnenuhr& uhr, QPrinter& drucker, const std::vector<Absch
     return Abschliessen(drucker, painter, ok);
 }
 
-namespace {
-
-// A PDF printer on A4 with 5 mm margins, writing to `datei`.
-void PdfDrucker(QPrinter& drucker, const std::string& datei) {
-    drucker.setOutputFormat(QPrinter::PdfFormat);
-    drucker.setOutputFileName(QString::fromStdString(datei));
-    drucker.setPageSize(QPageSize(QPageSize::A4));
-    drucker.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
-    drucker.setPageOrientation(QPageLayout::Portrait);
-}
-
-bool PdfSchreiben(Sonnenuhr& uhr, const std::string& pfad,
-                  const std::function<bool(QPrinter&)>& druck, std::string& fehler) {
-    namespace fs = std::filesystem;
-    const fs::path ziel(pfad);
-    fs::path tmp = ziel;
-    tmp += ".part";
+bool PdfSchreiben(Sonnenuhr& uhr, const std::string& pfad, const QPageLayout& lage, int dpi,
+                  const std::function<bool(QPagedPaintDevice&)>& druck, std::string& fehler) {
+    const int sprache = uhr.sprache.Sprache;
+    QByteArray daten;
     bool ok = false;
     {
-        QPrinter drucker(QPrinter::HighResolution);
-        PdfDrucker(drucker, tmp.string());
-        ok = druck(drucker);
+        QBuffer puffer(&daten);
+        if (puffer.open(QIODevice::WriteOnly)) {
+            QPdfWriter pdf(&puffer);
+            pdf.setCreator(QStringLiteral("Skiora"));
+            pdf.setResolution(dpi);
+            pdf.setPageLayout(lage);
+            ok = druck(pdf);
+        }
     }
-    std::error_code ec;
-    if (ok && fs::is_regular_file(tmp, ec)) {
-        fs::rename(tmp, ziel, ec);
-        if (!ec) return true;
+    std::string grund;
+    if (!ok || daten.isEmpty()) {
+        grund = datei::SchreibFehlerText(
+            pfad, lang::Text(sprache, lang::dateitext::PdfNichtErzeugt), sprache);
+    } else {
+        const auto r = datei::SicherSchreiben(
+            pfad, std::string_view(daten.constData(), static_cast<size_t>(daten.size())), sprache);
+        if (r) return true;
+        grund = r.meldung;
     }
-    fs::remove(tmp, ec);
-    fehler = lang::Meldung(uhr.sprache.Sprache, 42) + " " + pfad;
+    fehler += (fehler.empty() ? "" : "\n") + lang::Meldung(sprache, 42) + "\n" + grund;
     return false;
 }
 
-} // namespace
-
 bool SchreibeDrucke(Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fehler) {
+    // A4 with 5 mm margins, portrait; the dial page turns it to landscape.
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                         QPageLayout::Millimeter);
+    constexpr int dpi = 1200;
+    bool ok = true;
     if (bz.printPdf) {
         int schirm = uhr.rahmen.SchirmBildBreite;
         if (schirm <= 0) {
@@ -175,20 +179,26 @@ bool SchreibeDrucke(Sonnenuhr& uhr, const cli::Befehlszeile& bz, std::string& fe
             if (bz.groesse) g = QSize(bz.groesse->first, bz.groesse->second);
             schirm = draw::SchmalesBild(g).width();
         }
-        const auto druck = [&](QPrinter& d) {
+        const auto druck = [&](QPagedPaintDevice& d) {
             Querformat quer(d);
             return UhrDrucken(uhr, d, schirm);
         };
-        if (!PdfSchreiben(uhr, *bz.printPdf, druck, fehler)) return false;
+        ok = PdfSchreiben(uhr, *bz.printPdf, a4, dpi, druck, fehler) && ok;
     }
     if (bz.listsPdf) {
-        const auto kopf = ListenKopfBauen(uhr, fehler);
-        if (!kopf) return false;
+        std::string kopfFehler;
+        const auto kopf = ListenKopfBauen(uhr, kopfFehler);
+        if (!kopf) {
+            fehler += (fehler.empty() ? "" : "\n") + kopfFehler;
+            return false;
+        }
         const auto abschnitte = Abschnitte(uhr, Anzeige::Grafik, true);
-        const auto druck = [&](QPrinter& d) { return ListenDruckenAuf(uhr, d, abschnitte, *kopf); };
-        if (!PdfSchreiben(uhr, *bz.listsPdf, druck, fehler)) return false;
+        const auto druck = [&](QPagedPaintDevice& d) {
+            return ListenDruckenAuf(uhr, d, abschnitte, *kopf);
+        };
+        ok = PdfSchreiben(uhr, *bz.listsPdf, a4, dpi, druck, fehler) && ok;
     }
-    return true;
+    return ok;
 }
 
 } // namespace skiora::report

@@ -48,6 +48,14 @@ TEST_F(Fertigung, DerKnopfSchreibtWasDieBefehlszeileSchreibt) {
     EXPECT_FALSE(dialog->Ausfuehren());
     EXPECT_TRUE(melder.eintraege.empty());
 
+    // A file that cannot be written: false, and the message names it.
+    const QString fehlt = ordner.filePath("fehlt/uhr.dxf");
+    dialog->dateiWaehlen = [&](FertigungDialog&) { return fehlt.toStdString(); };
+    EXPECT_FALSE(dialog->Ausfuehren());
+    EXPECT_NE(letzteMeldung().find(fehlt.toStdString() + " kann nicht geschrieben werden"),
+              std::string::npos)
+        << letzteMeldung();
+
     fenster->Deutsch1Click(false);
     EXPECT_EQ(knopf->text(), "Save 1:1...");
     EXPECT_EQ(dialog->rgEinheit->itemIndex(), 1);

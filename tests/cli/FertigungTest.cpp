@@ -60,8 +60,10 @@ TEST(Befehlszeile, TrueSizeFilesTheirOptionsAndRefusals) {
     EXPECT_NE(Lies(svg).find("r=\"0.5\""), std::string::npos); // 1 inch across
     EXPECT_NE(Lies(dxf).find("$INSUNITS\r\n 70\r\n1\r\n"), std::string::npos);
 
-    for (const char* falsch : {"--point-diameter 0", "--point-diameter -2", "--font-size abc",
-                               "--font-size nan", "--units furlong", "--units"}) {
+    for (const char* falsch :
+         {"--point-diameter 0", "--point-diameter -2", "--font-size abc", "--font-size nan",
+          "--units furlong", "--units", "--point-diameter 1e308", "--font-size 1001",
+          "--font-size 39 --units imperial --point-diameter 41"}) {
         l = Starte(std::string(falsch) + " --svg-mm '" + (d / "nie.svg").string() + "'");
         EXPECT_EQ(l.status, 2) << falsch;
         EXPECT_NE(l.fehler.find("usage: skiora"), std::string::npos) << falsch;

@@ -118,14 +118,25 @@ TEST(Befehlszeile, DistancesChangeTheHourTable) {
 }
 
 TEST(Befehlszeile, UsageErrorsAndHelp) {
-    for (const char* falsch :
-         {"--table bogus x.csv", "--lang fr --table hours x.csv", "--table hours", "--frobnicate",
-          "--view 0,1,1 --table hours x.csv", "--view 1,x,2 --table hours x.csv"}) {
+    // Every value is checked before anything is written; the message names
+    // the option.
+    const std::string x = "'" + (Verzeichnis() / "x.csv").string() + "'";
+    const std::string b = "'" + (Verzeichnis() / "b.plt").string() + "'";
+    for (const std::string& falsch : std::vector<std::string>{
+             "--table bogus " + x, "--lang fr --table hours " + x, "--table hours",
+             "--table hours ''", "--frobnicate", "--view 0,1,1 --table hours " + x,
+             "--view 1,x,2 --table hours " + x, "--hpgl " + b + " --view 1,1e308,0",
+             "--hpgl " + b + " --scaled 1e308", "--table hours " + x + " --scaled 20.5"}) {
         Lauf l = Starte(falsch);
         EXPECT_EQ(l.status, 2) << falsch;
         EXPECT_NE(l.fehler.find("usage: skiora"), std::string::npos) << falsch;
+        const auto option = falsch.find("--scaled") != std::string::npos ? "--scaled"
+                            : falsch.find("--view") != std::string::npos ? "--view"
+                                                                         : "";
+        EXPECT_EQ(l.fehler.rfind(std::string("skiora: ") + option, 0), 0u) << l.fehler;
     }
-    EXPECT_FALSE(fs::exists("x.csv"));
+    EXPECT_FALSE(fs::exists(Verzeichnis() / "x.csv"));
+    EXPECT_FALSE(fs::exists(Verzeichnis() / "b.plt"));
     Lauf l = Starte("--help");
     EXPECT_EQ(l.status, 0);
     EXPECT_NE(l.aus.find("usage: skiora"), std::string::npos);
@@ -138,7 +149,8 @@ TEST(Befehlszeile, UnwritableOutputFailsAndLeavesNothing) {
     Lauf l = Starte("--table hours '" + fehlt.string() + "' --table dates '" +
                     (d / "d.csv").string() + "'");
     EXPECT_EQ(l.status, 1);
-    EXPECT_NE(l.fehler.find("SKIORA.EXE  -  Fehler!: Open error: File  " + fehlt.string() + "\n"),
+    EXPECT_NE(l.fehler.find("SKIORA.EXE  -  Fehler!: Die Datei " + fehlt.string() +
+                            " kann nicht geschrieben werden: den Ordner gibt es nicht.\n"),
               std::string::npos)
         << l.fehler;
     EXPECT_FALSE(fs::exists(d / "fehlt"));
@@ -206,9 +218,10 @@ TEST(Befehlszeile, NoonTableReachTableAndTheReadersHeights) {
               std::string::npos);
 
     const std::string x = " --reach-table '" + (d / "x.csv").string() + "'";
-    for (const std::string falsch :
+    for (const std::string& falsch :
          {"--heights 3" + x, "--heights 1.2,,1.8" + x, "--heights abc" + x,
-          "--heights 1,1,1,1,1" + x, x + " --heights", x + " --noon-table"}) {
+          "--heights 1,1,1,1,1" + x, x + " --heights", x + " --noon-table",
+          x + " --noon-table ''"}) {
         Lauf f = Starte(falsch);
         EXPECT_EQ(f.status, 2) << falsch;
         EXPECT_NE(f.fehler.find("usage: skiora"), std::string::npos) << falsch;

@@ -106,10 +106,11 @@ TEST(SeitenBefehl, AbsteckplanUndKachelnInBeidenSprachen) {
 }
 
 TEST(SeitenBefehl, FalscheWahlIstEinGebrauchsfehler) {
-    for (const char* falsch : {"--tiles-pdf x.pdf --scale 0.5", "--tiles-pdf x.pdf --scale 1001",
-                               "--tiles-pdf x.pdf --scale eins", "--tiles-pdf x.pdf --paper A5",
-                               "--tiles-pdf x.pdf --part hours", "--layout-pdf x.pdf --scale 5",
-                               "--tiles-pdf", "--tiles-pdf x.pdf --units yards"}) {
+    for (const char* falsch :
+         {"--tiles-pdf x.pdf --scale 0.5", "--tiles-pdf x.pdf --scale 1001",
+          "--tiles-pdf x.pdf --scale eins", "--tiles-pdf x.pdf --paper A5",
+          "--tiles-pdf x.pdf --part hours", "--layout-pdf x.pdf --scale 5", "--tiles-pdf",
+          "--tiles-pdf x.pdf --units yards", "--tiles-pdf ''", "--layout-pdf ''"}) {
         const auto [status, meldung] = Skiora(falsch);
         EXPECT_EQ(status, 2) << falsch;
         EXPECT_NE(meldung.find("usage: skiora"), std::string::npos) << falsch;
@@ -118,14 +119,15 @@ TEST(SeitenBefehl, FalscheWahlIstEinGebrauchsfehler) {
 }
 
 TEST(SeitenBefehl, ZuVieleSeitenUndUnbeschreibbarerOrdner) {
-    // A dial of 100 m at 1:1 would need more than 2000 sheets.
+    // A dial of 100 m at 1:1 would need more than 2000 sheets: refused
+    // before any output of the run is written.
     const fs::path konfig = Konfig("gross.ini", "100");
-    const fs::path gross = Ordner() / "gross.pdf";
-    auto [status, meldung] =
-        Skiora("'" + konfig.string() + "' --tiles-pdf '" + gross.string() + "'");
+    const fs::path gross = Ordner() / "gross.pdf", tabelle = Ordner() / "gross.csv";
+    auto [status, meldung] = Skiora("'" + konfig.string() + "' --table hours '" + tabelle.string() +
+                                    "' --tiles-pdf '" + gross.string() + "'");
     EXPECT_EQ(status, 2) << meldung;
     EXPECT_NE(meldung.find("mehr als 2000 Blätter"), std::string::npos) << meldung;
-    EXPECT_FALSE(fs::exists(gross));
+    EXPECT_FALSE(fs::exists(gross) || fs::exists(tabelle));
     // At 1:100 the same dial fits.
     std::tie(status, meldung) =
         Skiora("'" + konfig.string() + "' --tiles-pdf '" + gross.string() + "' --scale 100");

@@ -7,6 +7,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -148,17 +150,54 @@ TEST_F(Datei, RefusesFoldersAndMissingFolders) {
     EXPECT_EQ(Namen(), std::vector<std::string>{"sub"});
 }
 
-TEST_F(Datei, ReadOnlyFolderKeepsTheOldFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+// Runs `pruefe` in a child process as an ordinary user (nobody, when the
+// tests run as root, who may write anywhere); true when it returned true.
+bool AlsBenutzer(const std::function<bool()>& pruefe) {
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(pruefe() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(Datei, WriteProtectionIsHonoured) {
+    // A read-only folder: nothing can be created or renamed there.
     const fs::path ziel = ordner / "c.ini";
     Lege(ziel, "alt");
     fs::permissions(ordner, static_cast<fs::perms>(0555));
-    auto r = datei::SicherSchreiben(ziel, "neu", 2);
-    fs::permissions(ordner, fs::perms::owner_all, fs::perm_options::add);
-    EXPECT_FALSE(r);
-    EXPECT_NE(r.meldung.find("no permission to write"), std::string::npos);
+    EXPECT_TRUE(AlsBenutzer([&] {
+        auto r = datei::SicherSchreiben(ziel, "neu", 2);
+        return !r && r.meldung.find("no permission to write") != std::string::npos;
+    }));
+    EXPECT_EQ(Inhalt(ziel), "alt");
+
+    // A write-protected file in a folder open to all is not replaced by a
+    // rename behind its back.
+    fs::permissions(ordner, static_cast<fs::perms>(0777));
+    fs::permissions(ziel, static_cast<fs::perms>(0444));
+    EXPECT_TRUE(AlsBenutzer([&] {
+        auto r = datei::SicherSchreiben(ziel, "neu", 1);
+        return !r && r.fehlerNr == EACCES;
+    }));
     EXPECT_EQ(Inhalt(ziel), "alt");
     EXPECT_EQ(Namen(), std::vector<std::string>{"c.ini"});
+}
+
+TEST_F(Datei, AReplacedFileKeepsItsOwner) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file away";
+    const fs::path ziel = ordner / "geteilt.csv";
+    Lege(ziel, "alt");
+    ASSERT_EQ(::chown(ziel.c_str(), 4321, 4322), 0);
+    ASSERT_TRUE(datei::SicherSchreiben(ziel, "neu", 1));
+    struct stat st {};
+    ASSERT_EQ(::stat(ziel.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 4322u);
 }
 
 // A disk that fills up half-way through the write, made with the file-size
@@ -207,6 +246,13 @@ TEST_F(Datei, ReadingStopsAtTheBound) {
     g = datei::BegrenztLesen("/dev/zero", 1 << 16, 1);
     EXPECT_TRUE(g.ergebnis);
     EXPECT_TRUE(g.zuGross);
+
+    // A pipe nobody writes into reads as empty instead of blocking.
+    const fs::path fifo = ordner / "rohr.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    g = datei::BegrenztLesen(fifo, 64, 1);
+    EXPECT_TRUE(g.ergebnis);
+    EXPECT_EQ(g.inhalt, "");
 
     g = datei::BegrenztLesen((ordner / "fehlt.ini").string(), 64, 2);
     EXPECT_FALSE(g.ergebnis);

@@ -97,10 +97,12 @@ TEST_F(Bilder, AnsichtUndGroesseAusDerBefehlszeile) {
     EXPECT_EQ(u.ansicht.Zoom, 2.0);
     EXPECT_EQ(u.rahmen.PlotCentreX, 330 + 30);
 
-    bz.ansicht = {{0, 0, 0}};
-    EXPECT_FALSE(SchreibeBilder(u, bz, fehler));
-    EXPECT_FALSE(fehler.empty());
+    // A picture that cannot be written says so; the others are written.
     bz.ansicht.reset();
     bz.png = Pfad("fehlt/gibt-es-nicht.png");
+    bz.errorPng = Pfad("fehler.png");
+    u.sprache.Waehle(false);
     EXPECT_FALSE(SchreibeBilder(u, bz, fehler));
+    EXPECT_EQ(fehler, "Cannot write the file " + *bz.png + ": the folder does not exist.");
+    EXPECT_FALSE(QImage(QString::fromStdString(*bz.errorPng)).isNull());
 }

@@ -201,8 +201,7 @@ TEST_F(Leser, EveryPlotIsOneLineReadByHp2xxAndEzdxf) {
             if (!ezdxf) continue;
             SammelMelder m;
             HpglToDxfWandler w;
-            ASSERT_EQ(HpglToDxf(name + ".plt", name + ".dxf", 1, 40, m, 1, w),
-                      DxfStatus::Gespeichert);
+            ASSERT_EQ(HpglToDxf(plot, name + ".dxf", 1, 40, m, 1, w), DxfStatus::Gespeichert);
             EXPECT_TRUE(w.ConversionLog.empty()) << name << ": " << w.ConversionLog.front();
             // Its errors, if any, show in the comparison.
             std::system(("/usr/bin/python3 -c \"import sys, ezdxf; m = ezdxf.readfile(sys.argv[1])"

@@ -1,6 +1,6 @@
 // The export panel: the offered axis, the choice of layout, the axis check
 // and what confirming does to the dial and the file; and the export file,
-// written through the temporary "skiora.$$$" without losing the previous file.
+// made in memory and written without losing the previous file.
 #include "app/ExportPanel.h"
 #include "app/Optionsgruppe.h"
 #include "core/Sonnenuhr.h"
@@ -53,9 +53,12 @@ class PanelTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(verz); }
 
-    bool Meldung18(const fs::path& datei) const {
+    // The write failure names the file and why it failed.
+    bool Gemeldet(const fs::path& datei, const std::string& grund) const {
         for (const auto& e : melder.eintraege)
-            if (e.text == datei.string() + lang::Meldung(1, 18)) return true;
+            if (e.text ==
+                "Die Datei " + datei.string() + " kann nicht geschrieben werden: " + grund)
+                return true;
         return false;
     }
     void Oeffne(double halb, bool dxf = false) {
@@ -82,43 +85,30 @@ class PanelTest : public ::testing::Test {
     ExportPanel* pan = nullptr;
 };
 
-TEST_F(PanelTest, FilesAreReplacedOnlyByCompleteOnesAndLeaveNoTemporary) {
+TEST_F(PanelTest, FilesAreReplacedOnlyByCompleteOnesAndLeaveNothingElse) {
     std::ofstream(verz / "a.plt") << "old";
     std::ofstream(verz / "a.dxf") << "old";
+    // A file named like the old intermediate file is the user's and stays.
+    std::ofstream(verz / "skiora.$$$") << "mine";
     EXPECT_TRUE(ExportSchreiben(uhr, (verz / "a.plt").string(), true, false));
     EXPECT_TRUE(ExportSchreiben(uhr, (verz / "a.dxf").string(), false, true));
     EXPECT_THAT(Lies(verz / "a.plt"), StartsWith("IN;"));
     EXPECT_THAT(Lies(verz / "a.dxf"), StartsWith("0\r\nSECTION\r\n"));
-    EXPECT_FALSE(fs::exists(verz / "skiora.$$$"));
+    EXPECT_EQ(Lies(verz / "skiora.$$$"), "mine");
+    EXPECT_EQ(std::distance(fs::directory_iterator(verz), {}), 3);
 
-    // A drawing the user named like the temporary is written, not removed.
-    const fs::path ziel = verz / "skiora.$$$";
-    EXPECT_TRUE(ExportSchreiben(uhr, ziel.string(), false, false));
-    EXPECT_THAT(Lies(ziel), StartsWith("0\r\nSECTION"));
-    fs::remove(ziel);
-
-    // Write failures report message 18 and keep the previous file.
-    for (const char* name : {"c.plt", "c.dxf"}) {
-        SCOPED_TRACE(name);
-        const fs::path ziel = verz / name;
-        std::ofstream(ziel) << "previous";
-        // The temporary cannot be created: something else has its name.
-        fs::create_directory(verz / "skiora.$$$");
-        EXPECT_FALSE(ExportSchreiben(uhr, ziel.string(), ziel.extension() == ".plt", false));
-        EXPECT_TRUE(Meldung18(ziel));
-        EXPECT_EQ(Lies(ziel), "previous");
-        // What is not ours is not removed.
-        EXPECT_TRUE(fs::is_directory(verz / "skiora.$$$"));
-        fs::remove(verz / "skiora.$$$");
+    // Write failures name the file and the reason, and keep what was there.
+    for (const char* name : {"fehlt/c.plt", "fehlt/c.dxf"}) {
+        EXPECT_FALSE(ExportSchreiben(uhr, (verz / name).string(),
+                                     fs::path(name).extension() == ".plt", false));
+        EXPECT_TRUE(Gemeldet(verz / name, "den Ordner gibt es nicht.")) << name;
     }
-
-    // A directory where the drawing should go: the conversion cannot put it there.
     fs::create_directory(verz / "b.dxf");
     std::ofstream(verz / "b.dxf" / "keep") << "x";
     EXPECT_FALSE(ExportSchreiben(uhr, (verz / "b.dxf").string(), false, false));
-    EXPECT_TRUE(Meldung18(verz / "b.dxf"));
-    EXPECT_FALSE(fs::exists(verz / "skiora.$$$"));
+    EXPECT_TRUE(Gemeldet(verz / "b.dxf", "das ist ein Ordner."));
     EXPECT_EQ(Lies(verz / "b.dxf" / "keep"), "x");
+    EXPECT_EQ(std::distance(fs::directory_iterator(verz), {}), 4);
 }
 
 TEST(QtFilterTest, WindowsFilterListBecomesQtSyntax) {
@@ -210,7 +200,7 @@ TEST_F(PanelTest, ConfirmRecalculatesWithTheAxisAndWritesTheFile) {
     EXPECT_DOUBLE_EQ(uhr.erg.StundenPunkte[1].x, ref.erg.StundenPunkte[1].x);
     EXPECT_THAT(Lies(verz / "dial.dxf"), StartsWith("0\r\nSECTION"));
 
-    // A cancelled dialog writes nothing; no "skiora.$$$" is left.
+    // A cancelled dialog writes nothing.
     Oeffne(2.75);
     Bestaetige("");
     EXPECT_EQ(std::distance(fs::directory_iterator(verz), {}), 2);

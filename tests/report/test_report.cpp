@@ -152,7 +152,8 @@ TEST(CsvExport, WritingThroughATemporaryFile) {
 
     const fs::path fehlt = d / "gibt-es-nicht" / "t.csv";
     EXPECT_FALSE(report::TabelleSpeichern(uhr, Seite::Stunden, fehlt.string(), fehler));
-    EXPECT_EQ(fehler, "Open error: File  " + fehlt.string());
+    EXPECT_EQ(fehler, "Die Datei " + fehlt.string() +
+                          " kann nicht geschrieben werden: den Ordner gibt es nicht.");
     EXPECT_EQ(anzahl(), 0);
 
     // Replacing a file leaves the new content and no temporary file.
