@@ -143,7 +143,12 @@ ParseErgebnis Parse(const std::vector<std::string>& args) {
                 return fehler("--scaled takes AXIS, the plot's major half axis, from 2 to 20");
             bz.scaled = *z;
         } else if (a == "--place" || a == "--tz") {
-            if (!wert(w)) return fehler(a + (a == "--tz" ? " takes ZONE" : " takes NAME"));
+            if (i + 1 >= args.size())
+                return fehler(a + (a == "--tz" ? " takes ZONE" : " takes NAME"));
+            w = args[++i];
+            // An empty place name goes on to the site's check, which asks for a
+            // name in the run's language.
+            if (w.empty() && a == "--tz") return fehler("--tz takes ZONE");
             (a == "--tz" ? bz.zeitzone : bz.ort) = w;
         } else if (a == "--summer-time") {
             bz.sommerzeit = true;
