@@ -20,7 +20,6 @@ void SchrittOrtAnschliessen([[maybe_unused]] Sonnenuhr& uhr) {
 
 int SchrittOrt(Sonnenuhr& uhr, const Befehlszeile& bz) {
     if (!bz.ort && !bz.zeitzone && !bz.sommerzeit) return 0;
-    const int s = uhr.sprache.Sprache;
     auto fehler = [&](const std::string& text) {
         uhr.Melde(text, lang::Titel::Fehler, Symbol::Fehler);
     };
@@ -28,6 +27,7 @@ int SchrittOrt(Sonnenuhr& uhr, const Befehlszeile& bz) {
     fehler("--place, --tz, --summer-time: not in this build (no site layer)");
     return 2;
 #else
+    const int s = uhr.sprache.Sprache;
     if (bz.ort) {
         if (site::Falten(*bz.ort).empty()) {
             fehler(lang::Text(s, lang::OrtLeer));

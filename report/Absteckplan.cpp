@@ -23,7 +23,7 @@ using lang::Einsetzen;
 
 // A4 portrait in 0.1 mm, 15 mm margins.
 constexpr int Rand = 150;
-constexpr int Titel = 65, Kopf = 42, Text = 31, Tabelle = 28, Klein = 25;
+constexpr int Titel = 65, Kopf = 42, Text = 31, Tabelle = 28;
 constexpr int FigurBreite = 620, FigurHoehe = 470, FigurLuft = 40;
 
 std::string Grad(double v, int stellen = 2) {
