@@ -30,7 +30,8 @@ void Gitter::groesseSetzen(int spalten, int zeilen) {
 }
 
 void Gitter::Leeren() {
-    for (auto& z : zellen_) z.clear();
+    for (auto& z : zellen_)
+        z.clear();
 }
 
 } // namespace skiora
