@@ -1,4 +1,6 @@
 // The true-size files from the command line: the options, and refusals.
+#include "Lauf.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,34 +13,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Lauf {
-    int status = -1;
-    std::string fehler;
-};
+using skiora::test::Lauf;
+using skiora::test::Lies;
 
 fs::path Verzeichnis() {
-    static const fs::path d = [] {
-        fs::path p = fs::path(SKIORA_BINARY_DIR) / "tests" / "cli" / "fertigung";
-        fs::remove_all(p);
-        fs::create_directories(p);
-        return p;
-    }();
+    static const fs::path d = skiora::test::LaufOrdner("fertigung");
     return d;
 }
 
-std::string Lies(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    std::stringstream s;
-    s << ein.rdbuf();
-    return s.str();
-}
-
 Lauf Starte(const std::string& argumente) {
-    const fs::path fehler = Verzeichnis() / "stderr.txt";
-    const std::string befehl = "'" + std::string(SKIORA_BINARY_DIR) + "/skiora' " + argumente +
-                               " >/dev/null 2>'" + fehler.string() + "'";
-    const int r = std::system(befehl.c_str());
-    return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Lies(fehler)};
+    return skiora::test::Starte(Verzeichnis(), argumente);
 }
 
 } // namespace

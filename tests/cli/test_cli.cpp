@@ -1,5 +1,7 @@
 // The command line as a user runs it: tables in both languages, the
 // distances option, usage errors and an output that cannot be written.
+#include "Lauf.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,40 +18,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Lauf {
-    int status = -1;
-    std::string fehler; // standard error
-    std::string aus;    // standard output
-};
+using skiora::test::Lauf;
+using skiora::test::Lies;
 
 fs::path Verzeichnis() {
-    static const fs::path d = [] {
-        fs::path p = fs::path(SKIORA_BINARY_DIR) / "tests" / "cli" / "laeufe";
-        fs::remove_all(p);
-        fs::create_directories(p);
-        return p;
-    }();
+    static const fs::path d = skiora::test::LaufOrdner("laeufe");
     return d;
 }
 
-std::string Lies(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    std::stringstream s;
-    s << ein.rdbuf();
-    return s.str();
-}
-
 Lauf Starte(const std::string& argumente) {
-    const fs::path fehler = Verzeichnis() / "stderr.txt";
-    const fs::path aus = Verzeichnis() / "stdout.txt";
-    const std::string befehl = "'" + std::string(SKIORA_BINARY_DIR) + "/skiora' " + argumente +
-                               " >'" + aus.string() + "' 2>'" + fehler.string() + "'";
-    Lauf l;
-    int r = std::system(befehl.c_str());
-    l.status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-    l.fehler = Lies(fehler);
-    l.aus = Lies(aus);
-    return l;
+    return skiora::test::Starte(Verzeichnis(), argumente);
 }
 
 void Schreibe(const fs::path& p, const std::string& inhalt) {

@@ -1,6 +1,8 @@
 // --place, --tz and --summer-time as a user runs them. Reference values as in
 // tests/site/OrteTest.cpp: positions from the cities' Wikipedia articles
 // (2024, to 0.05 degrees), zone meridians from the legal standard times.
+#include "Lauf.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,34 +15,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Lauf {
-    int status = -1;
-    std::string fehler; // standard error
-};
+using skiora::test::Lauf;
+using skiora::test::Lies;
 
 fs::path Ordner() {
-    static const fs::path d = [] {
-        fs::path p = fs::path(SKIORA_BINARY_DIR) / "tests" / "cli" / "orte";
-        fs::remove_all(p);
-        fs::create_directories(p);
-        return p;
-    }();
+    static const fs::path d = skiora::test::LaufOrdner("orte");
     return d;
 }
 
-std::string Lies(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    std::stringstream s;
-    s << ein.rdbuf();
-    return s.str();
-}
-
 Lauf Starte(const std::string& argumente) {
-    const fs::path fehler = Ordner() / "stderr.txt";
-    const std::string befehl = "'" + std::string(SKIORA_BINARY_DIR) + "/skiora' " + argumente +
-                               " >/dev/null 2>'" + fehler.string() + "'";
-    const int r = std::system(befehl.c_str());
-    return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Lies(fehler)};
+    return skiora::test::Starte(Ordner(), argumente);
 }
 
 std::vector<std::string> Zeilen(const std::string& text) {

@@ -3,6 +3,8 @@
 // and files named like the temporaries of earlier versions. A failed output
 // leaves the old file byte for byte and nothing beside it, says which file
 // and why, and the run ends with status 1.
+#include "Lauf.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -26,10 +28,7 @@ const std::vector<std::pair<std::string, std::string>> Ausgaben = {
     {"--svg-mm", "m.svg"},      {"--dxf-mm", "m.dxf"},     {"--noon-table", "n.csv"},
     {"--reach-table", "r.csv"}, {"--layout-pdf", "a.pdf"}, {"--tiles-pdf", "k.pdf"}};
 
-std::string Lies(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(ein), {}};
-}
+using skiora::test::Lies;
 
 void Lege(const fs::path& p, const std::string& s) {
     std::ofstream(p, std::ios::binary) << s;

@@ -1,5 +1,7 @@
 // The layout sheet and the full-size tiles from the command line: the files
 // as poppler reads them, and every way the options can be refused.
+#include "Lauf.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,21 +15,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path& Ordner() {
-    static const fs::path d = [] {
-        fs::path p = fs::path(SKIORA_BINARY_DIR) / "tests" / "cli" / "seiten";
-        fs::remove_all(p);
-        fs::create_directories(p);
-        return p;
-    }();
-    return d;
-}
+using skiora::test::Lies;
 
-std::string Lies(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    std::stringstream s;
-    s << ein.rdbuf();
-    return s.str();
+const fs::path& Ordner() {
+    static const fs::path d = skiora::test::LaufOrdner("seiten");
+    return d;
 }
 
 // Runs a command; its status, and standard output and error together.
