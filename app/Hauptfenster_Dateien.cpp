@@ -1,6 +1,7 @@
 // Configuration files and table export: the dialogs and what follows them.
 #include "app/Bildflaeche.h"
 #include "app/Hauptfenster.h"
+#include "app/TabellenDialog.h"
 #include "app/Zeichnung.h"
 #include "config/Konfiguration.h"
 #include "report/Csv.h"
@@ -115,17 +116,8 @@ void Hauptfenster::Tabellespeichern1Click() {
         uhr.Melde(fehler, lang::Titel::Fehler, Symbol::Fehler);
         return;
     }
-    QFileDialog dialog(this, Q(lang::TitelText(s, lang::Titel::Tabelle)),
-                       einstellungen_.ordner(Einstellungen::Tabelle));
-    dialog.setObjectName("SaveDialog1");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({"Excel-Datei (*.CSV *.csv)", "Textdatei (*.TXT *.txt)"});
-    dialog.setDefaultSuffix("csv");
-    dialog.selectFile("Tabelle");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    einstellungen_.ordnerMerken(Einstellungen::Tabelle, dialog.selectedFiles().first());
-    const int filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
-    TabelleSpeichernNach(seite, dialog.selectedFiles().first(), filter < 0 ? 0 : filter);
+    const TabellenWahl wahl = TabelleWaehlen(this, einstellungen_, s);
+    if (!wahl.datei.isEmpty()) TabelleSpeichernNach(seite, wahl.datei, wahl.filter);
 }
 
 bool Hauptfenster::TabelleSpeichernNach(QWidget* seite, const QString& datei, int filterIndex) {

@@ -72,21 +72,27 @@ void TabellenDialog::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
 }
 
-void TabellenDialog::Speichern() {
-    // Tables go where the window's tables went last.
-    Einstellungen einstellungen;
-    const int s = uhr_.sprache.Sprache;
-    QFileDialog dialog(this, QString::fromStdString(lang::TitelText(s, lang::Titel::Tabelle)),
+TabellenWahl TabelleWaehlen(QWidget* eltern, Einstellungen& einstellungen, int sprache) {
+    QFileDialog dialog(eltern,
+                       QString::fromStdString(lang::TitelText(sprache, lang::Titel::Tabelle)),
                        einstellungen.ordner(Einstellungen::Tabelle));
     dialog.setObjectName("SaveDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({"Excel-Datei (*.CSV *.csv)", "Textdatei (*.TXT *.txt)"});
     dialog.setDefaultSuffix("csv");
     dialog.selectFile("Tabelle");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    einstellungen.ordnerMerken(Einstellungen::Tabelle, dialog.selectedFiles().first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString datei = dialog.selectedFiles().first();
+    einstellungen.ordnerMerken(Einstellungen::Tabelle, datei);
     const int filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
-    SpeichernNach(dialog.selectedFiles().first(), filter < 0 ? 0 : filter);
+    return {datei, filter < 0 ? 0 : filter};
+}
+
+void TabellenDialog::Speichern() {
+    // Tables go where the window's tables went last.
+    Einstellungen einstellungen;
+    const TabellenWahl wahl = TabelleWaehlen(this, einstellungen, uhr_.sprache.Sprache);
+    if (!wahl.datei.isEmpty()) SpeichernNach(wahl.datei, wahl.filter);
 }
 
 bool TabellenDialog::SpeichernNach(const QString& datei, int filterIndex) {

@@ -20,6 +20,16 @@ namespace skiora::app {
 
 class Gittermodell;
 
+class Einstellungen;
+
+// The save dialog of every table: in the folder tables last went to, CSV or
+// text. The chosen file (empty when cancelled) and the index of its filter.
+struct TabellenWahl {
+    QString datei;
+    int filter = 0;
+};
+TabellenWahl TabelleWaehlen(QWidget* eltern, Einstellungen& einstellungen, int sprache);
+
 class TabellenDialog : public QDialog {
     Q_OBJECT
   public:

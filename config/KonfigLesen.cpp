@@ -16,11 +16,6 @@ namespace {
 
 constexpr int EinZeilen = 30; // data rows of the hour-input table
 
-std::string ZweiStellen(int n) {
-    std::string s = std::to_string(n);
-    return s.size() < 2 ? "0" + s : s;
-}
-
 // Range of a real-number line, as the window's field check has it.
 bool RealErlaubt(int zeile, double v) {
     // Line 6 holds GnomWinkel, the field GnomInc = GnomWinkel - 90.

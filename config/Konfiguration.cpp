@@ -11,11 +11,6 @@ namespace {
 
 constexpr int EinZeilen = 30; // data rows of the hour-input table
 
-std::string ZweiStellen(int n) {
-    std::string s = std::to_string(n);
-    return s.size() < 2 ? "0" + s : s;
-}
-
 bool NurLeer(const std::string& s) {
     return s.find_first_not_of(" /") == std::string::npos;
 }

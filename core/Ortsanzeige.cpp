@@ -21,10 +21,6 @@ std::string Grad(double wert) {
     return ZweiDezimalen(wert) + "\xC2\xB0"; // "°"
 }
 
-std::string ZweiStellen(long long n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
 // "31. Mar": the day as the program writes the extra date.
 std::string TagName(int tag, int monat) {
     return ZweiStellen(tag) + ". " + lang::MonatsNamen[static_cast<std::size_t>(monat)];

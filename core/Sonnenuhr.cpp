@@ -28,12 +28,6 @@ std::string ErsteZeichen(const std::string& s, size_t n) {
     return s.substr(0, i);
 }
 
-std::string ZweiStellen(int n) {
-    char puffer[16];
-    std::snprintf(puffer, sizeof puffer, "%02d", n);
-    return puffer;
-}
-
 // Samples per hour of the shadow path: 4 below 3 hour lines, else the lines.
 int SchattenProStunde(int lph) {
     return lph < 3 ? 4 : lph;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -161,6 +162,12 @@ int Naechste(double v) {
     if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
     if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
     return static_cast<int>(r);
+}
+
+std::string ZweiStellen(long long n) {
+    char puffer[24];
+    std::snprintf(puffer, sizeof puffer, "%02lld", n);
+    return puffer;
 }
 
 } // namespace skiora

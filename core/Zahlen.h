@@ -22,6 +22,10 @@ std::string FestText(double wert);
 // the program takes loads again from a saved file to the same number.
 double FestWert(double wert);
 
+// At least two digits, a leading zero below ten: "05", "12" (days, months,
+// minutes).
+std::string ZweiStellen(long long n);
+
 // Equation of time in degrees (or hours / 4) as "m:ss", right-aligned in 6.
 std::string MinSekText(double e);
 
